@@ -1,0 +1,3 @@
+#include "folder/folder_state.h"
+
+FolderState g_folder;

@@ -1,0 +1,3 @@
+#include "lists/list_state.h"
+
+ListBoxState g_listbox;
