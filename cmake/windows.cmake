@@ -2,8 +2,13 @@
 # Wine), the window probe of the end-to-end tests and the Wine benchmarks.
 set(static_flags -static -static-libgcc -static-libstdc++)
 
+# The table of outside calls, shared by both programs and the tests.
+add_library(nimbrel_seams STATIC ${CMAKE_SOURCE_DIR}/src/app/seams_win.cpp)
+target_link_libraries(nimbrel_seams PUBLIC nimbrel_flags shell32 user32)
+target_include_directories(nimbrel_seams PUBLIC ${CMAKE_SOURCE_DIR}/src)
+
 add_library(nimbrel_win STATIC ${NIMBREL_WIN_SOURCES})
-target_link_libraries(nimbrel_win PUBLIC nimbrel_core
+target_link_libraries(nimbrel_win PUBLIC nimbrel_core nimbrel_seams
   comctl32 shell32 shlwapi imm32 gdi32 user32 kernel32 ole32)
 target_compile_definitions(nimbrel_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 
@@ -13,8 +18,8 @@ target_link_libraries(Nimbrel PRIVATE nimbrel_win)
 target_link_options(Nimbrel PRIVATE ${static_flags} -mwindows)
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/src/backup/stowa_main_win.cpp)
-  add_library(stowa_win STATIC ${STOWA_WIN_SOURCES} ${CMAKE_SOURCE_DIR}/src/app/seams_win.cpp)
-  target_link_libraries(stowa_win PUBLIC nimbrel_core shell32 user32 kernel32)
+  add_library(stowa_win STATIC ${STOWA_WIN_SOURCES})
+  target_link_libraries(stowa_win PUBLIC nimbrel_core nimbrel_seams shell32 user32 kernel32)
   target_compile_definitions(stowa_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
   add_executable(stowa ${CMAKE_SOURCE_DIR}/src/backup/stowa_main_win.cpp)
   target_link_libraries(stowa PRIVATE stowa_win)
@@ -42,7 +47,7 @@ foreach(f ${E2E_TOOLS})
   get_filename_component(name ${f} NAME_WE)
   string(REGEX REPLACE "_win$" "" name ${name})
   add_executable(${name} ${f})
-  target_link_libraries(${name} PRIVATE nimbrel_core user32 kernel32 shell32)
+  target_link_libraries(${name} PRIVATE nimbrel_core user32 kernel32 shell32 comctl32)
   target_link_options(${name} PRIVATE ${static_flags})
 endforeach()
 
