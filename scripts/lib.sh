@@ -1,9 +1,12 @@
 # Shared by the scripts: where the builds and the Wine prefix live, and how
 # to start Wine with code page 932 and a virtual desktop.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build_native="$root/build/native"
-build_win="$root/build/win"
-export WINEPREFIX="${WINEPREFIX:-$root/build/wineprefix}"
+# NIMBREL_BUILD moves every build folder and the Wine prefix elsewhere, so
+# that two checkouts or two engineers on one machine do not share them.
+build_root="${NIMBREL_BUILD:-$root/build}"
+build_native="$build_root/native"
+build_win="$build_root/win"
+export WINEPREFIX="${WINEPREFIX:-$build_root/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="   # no Mono or Gecko install prompts
 export LC_ALL=ja_JP.UTF-8

@@ -36,6 +36,8 @@ struct AppState {
 
     // 1 from window creation until the shutdown routine has saved.
     std::atomic<int> unsaved{0};
+    // Set by the first ending, so that two endings at the same moment save once.
+    std::atomic<bool> ending{false};
 };
 
 extern AppState g_app;

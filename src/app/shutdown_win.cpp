@@ -1,16 +1,11 @@
 // Every ending of the program goes through the shutdown routine.
-#include <atomic>
-
 #include "app/app_state.h"
 #include "lists/list_state.h"
-
-// Set by the first ending, so that two endings at the same moment save once.
-static std::atomic<bool> g_ending{false};
 
 void shutdown_routine()
 {
     // The first call saves and hides; later calls only post WM_CLOSE.
-    if (g_app.unsaved != 0 && !g_ending.exchange(true)) {
+    if (g_app.unsaved != 0 && !g_app.ending.exchange(true)) {
         save_step();
         g_listbox.list_state = QUIT_MARKER;
         ShowWindow(g_app.main_window, SW_MINIMIZE);

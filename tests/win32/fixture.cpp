@@ -1,0 +1,156 @@
+#include "fixture.h"
+
+#include <shellapi.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "app/settings.h"
+#include "folder/folder_state.h"
+#include "lists/list_state.h"
+
+static std::string g_module_path;
+
+static bool test_module_file_name(char* buffer, DWORD size, DWORD* length)
+{
+    if (g_module_path.size() + 1 > size)
+        return false;
+    memcpy(buffer, g_module_path.c_str(), g_module_path.size() + 1);
+    *length = DWORD(g_module_path.size());
+    return true;
+}
+
+void use_executable_folder(const std::string& folder)
+{
+    g_module_path = folder + "Nimbrel.exe";
+    g_seams.module_file_name = test_module_file_name;
+}
+
+TempFolder::TempFolder()
+{
+    char base[MAX_PATH];
+    GetTempPathA(MAX_PATH, base);
+    static int counter = 0;
+    for (;;) {
+        path = std::string(base) + "nimbrel-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+               std::to_string(++counter) + "\\";
+        if (CreateDirectoryA(path.c_str(), nullptr))
+            break;
+    }
+}
+
+TempFolder::~TempFolder()
+{
+    // Leave the folder first: a test may have made a subfolder current.
+    char base[MAX_PATH];
+    GetTempPathA(MAX_PATH, base);
+    SetCurrentDirectoryA(base);
+    std::string from = path.substr(0, path.size() - 1);
+    from.push_back('\0');  // SHFileOperation takes a double-terminated list
+    SHFILEOPSTRUCTA op{};
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.c_str();
+    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    SHFileOperationA(&op);
+}
+
+void TempFolder::write(const std::string& name, const std::string& bytes) const
+{
+    std::ofstream out(file(name), std::ios::binary);
+    out << bytes;
+}
+
+std::string TempFolder::read(const std::string& name) const
+{
+    std::ifstream in(file(name), std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+bool TempFolder::exists(const std::string& name) const
+{
+    return GetFileAttributesA(file(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void press_key(HWND control, UINT vk, bool ctrl, bool shift, bool alt)
+{
+    BYTE keys[256] = {};
+    if (ctrl)
+        keys[VK_CONTROL] = keys[VK_LCONTROL] = 0x80;
+    if (shift)
+        keys[VK_SHIFT] = keys[VK_LSHIFT] = 0x80;
+    if (alt)
+        keys[VK_MENU] = keys[VK_LMENU] = 0x80;
+    SetKeyboardState(keys);
+    UINT scan = MapVirtualKeyA(vk, MAPVK_VK_TO_VSC);
+    LPARAM down = 1 | (LPARAM(scan) << 16);
+    LPARAM up = down | (LPARAM(1) << 30) | (LPARAM(1) << 31);
+    UINT down_message = alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
+    UINT up_message = alt ? WM_SYSKEYUP : WM_KEYUP;
+    SendMessageA(control, down_message, vk, down);
+    // A real key press also produces the character the key types.
+    MSG msg{control, down_message, vk, down, 0, {0, 0}};
+    TranslateMessage(&msg);
+    pump_messages();
+    SendMessageA(control, up_message, vk, up);
+    BYTE none[256] = {};
+    SetKeyboardState(none);
+    pump_messages();
+}
+
+void type_text(HWND control, const std::string& text)
+{
+    for (size_t i = 0; i < text.size(); ++i)
+        SendMessageA(control, WM_CHAR, static_cast<unsigned char>(text[i]), 1);
+    pump_messages();
+}
+
+void pump_messages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT)
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+std::string text_of(HWND window)
+{
+    return window_text(window);
+}
+
+void MainWindowTest::SetUp()
+{
+    use_executable_folder(folder.path);
+    static bool registered = false;
+    if (!registered) {
+        g_app.instance = GetModuleHandleA(nullptr);
+        registered = register_main_class(g_app.instance);
+    }
+    ASSERT_TRUE(registered);
+}
+
+void MainWindowTest::create_window()
+{
+    g_settings = Settings{};
+    g_folder = FolderState{};
+    g_listbox.list_state = 0;
+    g_listbox.parent_level = 0;
+    g_app.ending = false;
+    window = create_main_window(g_app.instance);
+    ASSERT_NE(window, nullptr);
+    g_app.main_window = window;
+    pump_messages();
+}
+
+void MainWindowTest::TearDown()
+{
+    if (window && IsWindow(window))
+        DestroyWindow(window);
+    pump_messages();
+    g_app.main_window = nullptr;
+    g_seams = real_seams();
+}

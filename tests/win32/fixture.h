@@ -1,0 +1,49 @@
+// Win32 test fixture: the real main window, created in-process in a
+// temporary executable folder of its own, driven with real messages.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/app_state.h"
+#include "app/seams.h"
+
+// A fresh temporary folder (with a trailing backslash), removed with its
+// contents by the destructor.
+struct TempFolder {
+    std::string path;
+    TempFolder();
+    ~TempFolder();
+    std::string file(const std::string& name) const { return path + name; }
+    void write(const std::string& name, const std::string& bytes) const;
+    std::string read(const std::string& name) const;
+    bool exists(const std::string& name) const;
+};
+
+// Points the executable folder at the given folder for the next windows.
+void use_executable_folder(const std::string& folder);
+
+// Sends the key as a real key press and release to a control; the modifier
+// keys (VK_CONTROL, VK_SHIFT, VK_MENU) are held through SetKeyboardState.
+void press_key(HWND control, UINT vk, bool ctrl = false, bool shift = false, bool alt = false);
+// Sends WM_CHAR for each byte (or double-byte pair) of a Shift-JIS text.
+void type_text(HWND control, const std::string& text);
+// Handles every message waiting for this thread.
+void pump_messages();
+
+std::string text_of(HWND window);
+
+class MainWindowTest : public testing::Test {
+protected:
+    TempFolder folder;
+    HWND window = nullptr;
+
+    // Creates the window; tests that need files or settings first write them
+    // into `folder` and then call this.
+    void create_window();
+    void SetUp() override;
+    void TearDown() override;
+};
