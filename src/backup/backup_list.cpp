@@ -1,0 +1,132 @@
+#include "backup/backup_list.h"
+
+#include "folder/path_rules.h"
+
+static char lower_ascii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
+
+bool is_excluded_folder(std::string_view name)
+{
+    if (name == "stowa" || name == "rstr")
+        return true;
+    // Walk character by character: a match may only start at a character of
+    // its own, and the three bytes must be three single-byte characters.
+    for (size_t i = 0; i < name.size();) {
+        if (i + 3 <= name.size() && lower_ascii(name[i]) == 'l' && lower_ascii(name[i + 1]) == 'o' &&
+            lower_ascii(name[i + 2]) == 'g')
+            return true;
+        i += is_lead_byte(static_cast<unsigned char>(name[i])) && i + 1 < name.size() ? 2 : 1;
+    }
+    return false;
+}
+
+std::string relative_child(std::string_view folder, std::string_view name)
+{
+    std::string r;
+    r.reserve(folder.size() + name.size());
+    r.append(folder);
+    r.append(name);
+    return r;
+}
+
+std::string relative_folder(std::string_view folder, std::string_view name)
+{
+    std::string r = relative_child(folder, name);
+    r.push_back('\\');
+    return r;
+}
+
+void ItemList::clear()
+{
+    items.clear();
+    members.clear();
+}
+
+void ItemList::add(std::string item)
+{
+    members.insert(item);
+    items.push_back(std::move(item));
+}
+
+bool ItemList::contains(std::string_view item) const
+{
+    return members.find(std::string(item)) != members.end();
+}
+
+std::string list_file_text(const ItemList& list)
+{
+    size_t total = 0;
+    for (const std::string& item : list.items)
+        total += item.size() + 1;
+    std::string text;
+    text.reserve(total);
+    for (const std::string& item : list.items) {
+        text.append(item);
+        text.push_back('\n');
+    }
+    return text;
+}
+
+void list_file_read(std::string_view bytes, ItemList& list)
+{
+    list.clear();
+    size_t start = 0;
+    for (size_t i = 0; i <= bytes.size(); ++i) {
+        if (i < bytes.size() && bytes[i] != '\r' && bytes[i] != '\n')
+            continue;
+        std::string_view line = bytes.substr(start, i - start);
+        size_t nul = line.find('\0');
+        if (nul != std::string_view::npos)
+            line = line.substr(0, nul);
+        if (!line.empty())
+            list.add(std::string(line));
+        start = i + 1;
+    }
+}
+
+std::vector<std::string> parent_folders(std::string_view relative)
+{
+    std::string path(relative);
+    trailing_separator_strip(path);
+    std::vector<std::string> folders;
+    for (size_t i = 0; i < path.size();) {
+        unsigned char c = static_cast<unsigned char>(path[i]);
+        if (c == '\\') {
+            if (i > 0)
+                folders.push_back(path.substr(0, i));
+            ++i;
+        } else {
+            i += is_lead_byte(c) && i + 1 < path.size() ? 2 : 1;
+        }
+    }
+    return folders;
+}
+
+std::string stowa_argument(std::string_view command_line)
+{
+    if (command_line.empty() || command_line[0] != '"')
+        return std::string(command_line);
+    size_t close = command_line.find('"', 1);
+    if (close == std::string_view::npos)
+        return std::string(command_line.substr(1));
+    return std::string(command_line.substr(1, close - 1));
+}
+
+bool program_folder_of(std::string_view module_path, std::string& folder)
+{
+    size_t separator = last_separator(module_path);
+    if (separator == std::string_view::npos)
+        return false;
+    bool drive = module_path.size() >= 3 &&
+                 ((module_path[0] >= 'A' && module_path[0] <= 'Z') ||
+                  (module_path[0] >= 'a' && module_path[0] <= 'z')) &&
+                 module_path[1] == ':' && module_path[2] == '\\';
+    bool unc = module_path.size() >= 3 && module_path[0] == '\\' && module_path[1] == '\\' &&
+               module_path[2] != '\\';
+    if (!drive && !unc)
+        return false;
+    folder.assign(module_path.substr(0, separator + 1));
+    return true;
+}

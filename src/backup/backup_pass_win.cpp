@@ -1,0 +1,286 @@
+// The backup pass: rotation of the generations, the copy walk over F and
+// the cleanup walk over generation 1.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "app/seams.h"
+#include "backup/stowa_win.h"
+
+namespace {
+
+struct Entry {
+    std::string name;
+    DWORD attributes;
+    ULONGLONG size;
+    FILETIME write_time;
+};
+
+// The entries of a folder in enumeration order, without "." and "..". The
+// enumeration is closed before any entry is worked on, so that moving items
+// out of the folder cannot disturb it.
+std::vector<Entry> folder_entries(const std::string& folder)
+{
+    std::vector<Entry> entries;
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA((folder + "*").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE)
+        return entries;
+    do {
+        std::string_view name = found.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        entries.push_back(Entry{std::string(name), found.dwFileAttributes,
+                                (ULONGLONG(found.nFileSizeHigh) << 32) | found.nFileSizeLow,
+                                found.ftLastWriteTime});
+    } while (FindNextFileA(find, &found));
+    FindClose(find);
+    return entries;
+}
+
+bool is_folder(DWORD attributes)
+{
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// Last-write times compare as local time to the second.
+bool same_local_second(const FILETIME& a, const FILETIME& b)
+{
+    FILETIME local_a, local_b;
+    SYSTEMTIME sa, sb;
+    if (!FileTimeToLocalFileTime(&a, &local_a) || !FileTimeToLocalFileTime(&b, &local_b) ||
+        !FileTimeToSystemTime(&local_a, &sa) || !FileTimeToSystemTime(&local_b, &sb))
+        return false;
+    return sa.wYear == sb.wYear && sa.wMonth == sb.wMonth && sa.wDay == sb.wDay && sa.wHour == sb.wHour &&
+           sa.wMinute == sb.wMinute && sa.wSecond == sb.wSecond;
+}
+
+struct BackupPass {
+    std::string folder;      // F
+    std::string generation1; // F + "stowa\1\"
+    std::string generation2; // F + "stowa\2\"
+    ItemList items;
+};
+
+void create_parent_folders(const std::string& base, const std::string& relative)
+{
+    for (const std::string& parent : parent_folders(relative))
+        CreateDirectoryA((base + parent).c_str(), nullptr);
+}
+
+enum class FileState { unchanged, new_file, changed };
+
+// The source's size and time come from its folder entry: reading them does
+// not need the file opened, so a file that another program holds locked is
+// judged by what it is, not taken for an empty file.
+FileState file_state(const Entry& source, const std::string& mirror)
+{
+    WIN32_FILE_ATTRIBUTE_DATA copy;
+    if (!GetFileAttributesExA(mirror.c_str(), GetFileExInfoStandard, &copy) || is_folder(copy.dwFileAttributes))
+        return FileState::new_file;
+    ULONGLONG copy_size = (ULONGLONG(copy.nFileSizeHigh) << 32) | copy.nFileSizeLow;
+    if (copy_size != source.size)
+        return FileState::changed;
+    return same_local_second(source.write_time, copy.ftLastWriteTime) ? FileState::unchanged
+                                                                       : FileState::changed;
+}
+
+void back_up_file(BackupPass& pass, const std::string& source, const Entry& entry, std::string relative)
+{
+    std::string mirror = pass.generation1 + relative;
+    switch (file_state(entry, mirror)) {
+    case FileState::unchanged:
+        break;
+    case FileState::new_file:
+        CopyFileA(source.c_str(), mirror.c_str(), TRUE);
+        stowa_pause();
+        break;
+    case FileState::changed: {
+        std::string earlier = pass.generation2 + relative;
+        create_parent_folders(pass.generation2, relative);
+        bool moved = MoveFileA(mirror.c_str(), earlier.c_str()) != 0;
+        if (!CopyFileA(source.c_str(), mirror.c_str(), TRUE) && moved) {
+            // The source could not be read (locked, vanished): generation 1
+            // keeps its earlier copy rather than none.
+            MoveFileA(earlier.c_str(), mirror.c_str());
+        }
+        stowa_pause();
+        break;
+    }
+    }
+    pass.items.add(std::move(relative));
+}
+
+void copy_walk(BackupPass& pass, const std::string& relative)
+{
+    std::string here = pass.folder + relative;
+    for (const Entry& entry : folder_entries(here)) {
+        if (is_folder(entry.attributes)) {
+            if (is_excluded_folder(entry.name))
+                continue;
+            std::string child = relative_folder(relative, entry.name);
+            CreateDirectoryA((pass.generation1 + child).c_str(), nullptr);
+            copy_walk(pass, child);
+        } else {
+            back_up_file(pass, here + entry.name, entry, relative_child(relative, entry.name));
+        }
+    }
+    // A folder's line follows the lines of its contents; F itself has none.
+    if (!relative.empty())
+        pass.items.add(relative);
+}
+
+// Writes the list of generation 1 in one go: a temporary file in the same
+// folder, flushed, then swapped in, so that the list file is either the
+// whole new list or absent, never a part that a restore would trust.
+void write_list_file(const BackupPass& pass)
+{
+    std::string text = list_file_text(pass.items);
+    std::string target = pass.generation1 + k_list_file_name;
+    char temporary[MAX_PATH];
+    if (!GetTempFileNameA(pass.generation1.c_str(), "stw", 0, temporary))
+        return;
+    HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    bool written = file != INVALID_HANDLE_VALUE;
+    for (size_t done = 0; written && done < text.size();) {
+        DWORD chunk = DWORD(std::min<size_t>(text.size() - done, 1 << 20));
+        DWORD wrote = 0;
+        written = WriteFile(file, text.data() + done, chunk, &wrote, nullptr) && wrote == chunk;
+        done += wrote;
+    }
+    if (file != INVALID_HANDLE_VALUE) {
+        written = FlushFileBuffers(file) && written;
+        CloseHandle(file);
+    }
+    if (!written ||
+        !MoveFileExA(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        DeleteFileA(temporary);
+}
+
+// An item of generation 1 that F no longer holds goes to generation 2.
+void check_generation1_item(const BackupPass& pass, const std::string& relative, bool folder)
+{
+    if (pass.items.contains(relative) || relative == k_list_file_name)
+        return;
+    create_parent_folders(pass.generation2, relative);
+    std::string item = pass.generation1 + relative;
+    std::string target = pass.generation2 + relative;
+    if (folder) {
+        // MoveFileA takes folder paths without the trailing backslash.
+        item.pop_back();
+        target.pop_back();
+    }
+    if (!MoveFileA(item.c_str(), target.c_str()) && folder && path_exists(target)) {
+        // Its removed contents already went to generation 2 and made the
+        // folder there: what is left here is an empty folder, merged by
+        // removing it (a folder that still holds anything stays).
+        RemoveDirectoryA(item.c_str());
+    }
+    stowa_pause();
+}
+
+} // namespace
+
+bool stowa_program_folder(std::string& folder)
+{
+    std::vector<char> buffer(MAX_PATH);
+    DWORD length = 0;
+    while (!g_seams.module_file_name(buffer.data(), DWORD(buffer.size()), &length)) {
+        if (buffer.size() >= 32768)
+            return false;
+        buffer.resize(buffer.size() * 2);
+    }
+    return program_folder_of(std::string_view(buffer.data(), length), folder);
+}
+
+void stowa_pause()
+{
+    Sleep(10);
+}
+
+bool path_exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void shell_delete(const std::string& path)
+{
+    std::string from = path;
+    from.push_back('\0'); // a list of paths ends with an empty one
+    SHFILEOPSTRUCTA operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO;
+    g_seams.file_operation(&operation);
+}
+
+bool read_whole_file(const std::string& path, std::string& bytes)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    std::string text;
+    char chunk[65536];
+    DWORD got = 0;
+    bool ok = true;
+    while ((ok = ReadFile(file, chunk, sizeof chunk, &got, nullptr) != 0) && got > 0)
+        text.append(chunk, got);
+    CloseHandle(file);
+    if (!ok)
+        return false;
+    bytes = std::move(text);
+    return true;
+}
+
+void cleanup_walk(const std::string& base, const ItemCheck& check)
+{
+    struct Walk {
+        const std::string& base;
+        const ItemCheck& check;
+        void folder(const std::string& relative)
+        {
+            for (const Entry& entry : folder_entries(base + relative)) {
+                if (is_folder(entry.attributes)) {
+                    if (!is_excluded_folder(entry.name))
+                        folder(relative_folder(relative, entry.name));
+                } else {
+                    check(relative_child(relative, entry.name), false);
+                }
+            }
+            if (!relative.empty())
+                check(relative, true);
+        }
+    };
+    Walk{base, check}.folder("");
+}
+
+void backup_pass(const std::string& folder)
+{
+    std::string backup = folder + "stowa";
+    auto generation = [&](int n) { return backup + "\\" + char('0' + n); };
+
+    // Each creation may fail because the folder exists.
+    CreateDirectoryA(backup.c_str(), nullptr);
+    CreateDirectoryA(generation(1).c_str(), nullptr);
+
+    // Rotate. A missing generation 5 is not handed to the shell, which would
+    // only answer with an error message; missing older generations make their
+    // renames fail, which skips them.
+    if (path_exists(generation(5)))
+        shell_delete(generation(5));
+    for (int n = 4; n >= 2; --n)
+        MoveFileA(generation(n).c_str(), generation(n + 1).c_str());
+    CreateDirectoryA(generation(2).c_str(), nullptr);
+    MoveFileA((generation(1) + "\\" + k_list_file_name).c_str(),
+              (generation(2) + "\\" + k_list_file_name).c_str());
+
+    BackupPass pass{folder, generation(1) + "\\", generation(2) + "\\", {}};
+    copy_walk(pass, "");
+    write_list_file(pass);
+    cleanup_walk(pass.generation1,
+                 [&](const std::string& relative, bool is_folder_item) {
+                     check_generation1_item(pass, relative, is_folder_item);
+                 });
+}
