@@ -1,0 +1,93 @@
+#include "folder/name_match.h"
+
+#include "folder/path_rules.h"
+
+std::string ascii_lower(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return out;
+}
+
+// Length of the character at p: two bytes for a lead byte that has a second
+// byte, one otherwise (a lone lead byte at the end stands alone).
+static size_t character_length(std::string_view s, size_t p)
+{
+    return (is_lead_byte(static_cast<unsigned char>(s[p])) && p + 1 < s.size()) ? 2 : 1;
+}
+
+static bool is_full_width_blank(std::string_view s, size_t p, size_t length)
+{
+    return length == 2 && static_cast<unsigned char>(s[p]) == 0x81 && static_cast<unsigned char>(s[p + 1]) == 0x40;
+}
+
+std::vector<std::string> name_pattern_words(std::string_view pattern)
+{
+    std::vector<std::string> words;
+    std::string word;
+    // True right after a separator: the next character always opens the next
+    // word, even when it is itself a separator.
+    bool after_separator = false;
+    for (size_t p = 0; p < pattern.size();) {
+        size_t length = character_length(pattern, p);
+        bool blank = pattern[p] == ' ';
+        bool last = p + length == pattern.size();
+        // An ASCII blank that ends the pattern stays part of the word before it.
+        bool separator = !after_separator && ((blank && !last) || is_full_width_blank(pattern, p, length));
+        if (separator) {
+            if (!word.empty())
+                words.push_back(word);
+            word.clear();
+            after_separator = true;
+        } else {
+            word.append(pattern.substr(p, length));
+            after_separator = false;
+        }
+        p += length;
+    }
+    if (!word.empty())
+        words.push_back(word);
+    return words;
+}
+
+NamePattern name_pattern(std::string_view pattern, bool word_match)
+{
+    NamePattern compiled;
+    compiled.word_match = word_match;
+    std::string lower = ascii_lower(pattern);
+    if (word_match)
+        compiled.words = name_pattern_words(lower);
+    else
+        compiled.prefix = lower;
+    return compiled;
+}
+
+bool name_pattern_matches(const NamePattern& pattern, std::string_view name)
+{
+    // One scratch copy per thread: the refresh tests thousands of names in a row.
+    thread_local std::string lower;
+    lower.assign(name);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    std::string_view n(lower);
+    if (!pattern.word_match)
+        return n.size() >= pattern.prefix.size() && n.compare(0, pattern.prefix.size(), pattern.prefix) == 0;
+    for (const std::string& word : pattern.words) {
+        if (word[0] == '^') {
+            // "^" alone excludes every name: the empty rest occurs in all of them.
+            if (n.find(std::string_view(word).substr(1)) != std::string_view::npos)
+                return false;
+        } else if (n.find(word) == std::string_view::npos) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool name_match(std::string_view pattern, std::string_view name, bool word_match)
+{
+    return name_pattern_matches(name_pattern(pattern, word_match), name);
+}
