@@ -13,14 +13,10 @@ void settings_load(HWND) {}
 void watchdog_start(HWND) {}
 void save_step() {}
 
-void folder_scan(const std::string&) {}
-void folder_view_refresh() {}
-void drive_list_fill() {}
 void record_visit(const std::string&, const std::string&) {}
 void open_row(int) {}
+void activity_time_stamp() {}
 
-void list_refresh() {}
-std::string selected_entry_text(HWND) { return std::string(); }
 bool entry_target(const std::string&, std::string&) { return false; }
 
 INT_PTR launch_routine(const std::string&, const std::string&) { return 0; }

@@ -51,3 +51,9 @@ ListRows list_box_rows(const Entries& entries, TextOf text_of, const ListFilter&
 // Index of a list box row named by a digit key code (1-9 give 0-8; 0 and
 // 47 give 9), or -1 for any other key.
 int digit_key_index(int key);
+
+// The texts each list box shows, in list order: the data list lines, the
+// folders of the recent list, the bookmarks (list_box_sources.cpp).
+std::vector<std::string_view> data_list_entries();
+std::vector<std::string_view> recent_folder_entries();
+std::vector<std::string_view> bookmark_entries();

@@ -1,0 +1,254 @@
+// The folder view refresh: rows rebuilt from the entry table through the
+// name match and the date filter, numbered, with icons, and with dates and
+// sizes for small listings; the folder totals of the size column.
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <ctime>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/settings.h"
+#include "folder/entry_table.h"
+#include "folder/folder_ops.h"
+#include "folder/folder_state.h"
+#include "folder/name_match.h"
+#include "folder/path_rules.h"
+#include "lists/list_state.h"
+
+// Stamps the activity time that the idle watchdog compares (watchdog side).
+void activity_time_stamp();
+
+namespace {
+
+// Below this many name matches (and with something typed) the rows get shell
+// icons, dates and sizes; at or above it two stock icons, at most 100.
+constexpr int SMALL_LISTING_LIMIT = 20;
+constexpr int LARGE_LISTING_ICONS = 100;
+constexpr int FILE_COUNT_START = -20;
+
+HIMAGELIST g_image_list = nullptr;
+
+void set_cell(HWND view, int row, int column, const std::string& text)
+{
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.iSubItem = column;
+    item.pszText = const_cast<char*>(text.c_str());
+    SendMessageA(view, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+// Path whose shell icon stands for the entry: a folder loses its "\*", and a
+// drive ("C:") gets its backslash back so the shell shows the drive icon.
+std::string icon_path(const Entry& e)
+{
+    std::string path = e.path;
+    if (!path.empty() && path.back() == '*') {
+        path.resize(path.size() >= 2 ? path.size() - 2 : 0);
+        if (!path.empty() && path.back() == ':')
+            path.push_back('\\');
+    }
+    return path;
+}
+
+// Row r uses image r, so an icon that cannot be added is replaced by the
+// question icon rather than left out.
+void add_icon(HICON icon)
+{
+    if (!icon || ImageList_AddIcon(g_image_list, icon) < 0)
+        ImageList_AddIcon(g_image_list, LoadIconA(nullptr, reinterpret_cast<const char*>(IDI_QUESTION)));
+}
+
+void add_shell_icon(const std::string& path)
+{
+    SHFILEINFOA info{};
+    SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON);
+    add_icon(info.hIcon);
+    // The image list keeps its own copy of the bitmap.
+    if (info.hIcon)
+        DestroyIcon(info.hIcon);
+}
+
+// Dates and sizes of one detailed row of a small listing.
+void fill_details(HWND view, int row, const std::string& path, bool dates)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        LARGE_INTEGER size{};
+        GetFileSizeEx(file, &size);
+        CloseHandle(file);
+        set_cell(view, row, 2, size_text(size.QuadPart, FILE_COUNT_START));
+        if (dates) {
+            std::string date;
+            file_date_text(path, date);
+            set_cell(view, row, 1, date);
+        }
+        return;
+    }
+    std::string pattern = path + "\\*";
+    if (dates) {
+        std::string date;
+        folder_date_text(pattern, date);
+        set_cell(view, row, 1, date);
+    }
+    if (g_listbox.list_state == LIST_FOLDER_SIZES) {
+        int limit = FILE_COUNT_START;
+        int64_t total = folder_total(pattern, limit);
+        set_cell(view, row, 2, size_text(total, limit));
+    }
+}
+
+std::string today_reference(int days)
+{
+    time_t now = time(nullptr);
+    struct tm local {};
+    localtime_s(&local, &now);
+    return reference_date(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, days);
+}
+
+}  // namespace
+
+void folder_view_refresh()
+{
+    activity_time_stamp();
+    HWND view = g_app.folder_view;
+    ShowWindow(view, SW_HIDE);
+    // Rows go one at a time: the shared key handler answers LVM_DELETEALLITEMS
+    // itself. Deleting from the last row keeps each deletion cheap.
+    for (int n = int(SendMessageA(view, LVM_GETITEMCOUNT, 0, 0)); n > 0; --n)
+        SendMessageA(view, LVM_DELETEITEM, WPARAM(n - 1), 0);
+
+    SendMessageA(view, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
+    if (g_image_list)
+        ImageList_Destroy(g_image_list);
+    g_image_list = ImageList_Create(16, 16, ILC_COLORDDB | ILC_MASK, 5, 0);
+
+    copy_text_box_text();
+    const bool typed = !g_folder.typed_text.empty();
+    const NamePattern filter = name_pattern(g_folder.typed_text, g_settings.search != 0);
+    const bool date_filter = g_settings.filterdate != -1;
+    const std::string reference = date_filter ? today_reference(g_settings.filterdate) : std::string();
+
+    // One pass decides which entries are visible and counts the name matches;
+    // the date filter does not take part in the count.
+    const std::vector<Entry>& entries = g_entries.entries;
+    g_entries.row_map.clear();
+    int matches = 0;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (!name_pattern_matches(filter, entries[i].name))
+            continue;
+        ++matches;
+        if (date_filter && !date_filter_pass(reference, entries[i].date, g_settings.filter_reversed))
+            continue;
+        g_entries.row_map.push_back(int(i));
+    }
+
+    const int rows = int(g_entries.row_map.size());
+    for (int r = 0; r < rows; ++r) {
+        const Entry& e = entries[size_t(g_entries.row_map[size_t(r)])];
+        std::string text = numbered_row_text(r, e.name);
+        LVITEMA item{};
+        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.iItem = r;
+        item.iImage = r;
+        item.pszText = text.data();
+        SendMessageA(view, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        if (!e.date.empty())
+            set_cell(view, r, 1, e.date);
+    }
+
+    if (matches >= SMALL_LISTING_LIMIT) {
+        HICON application = LoadIconA(nullptr, reinterpret_cast<const char*>(IDI_APPLICATION));
+        for (int r = 0; r < rows && r < LARGE_LISTING_ICONS; ++r) {
+            const Entry& e = entries[size_t(g_entries.row_map[size_t(r)])];
+            add_icon(entry_is_folder(e) ? g_app.program_folder_icon : application);
+        }
+    } else {
+        for (int r = 0; r < rows; ++r) {
+            std::string path = icon_path(entries[size_t(g_entries.row_map[size_t(r)])]);
+            add_shell_icon(path);
+            if (typed)
+                fill_details(view, r, path, !date_filter);
+        }
+    }
+
+    SendMessageA(view, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(g_image_list));
+    for (int c = 0; c < 3; ++c)
+        SendMessageA(view, LVM_SETCOLUMNWIDTH, c, LVSCW_AUTOSIZE);
+    ShowWindow(view, SW_RESTORE);
+}
+
+int64_t folder_total(const std::string& pattern, int& file_count_limit)
+{
+    WIN32_FIND_DATAA data;
+    HANDLE search = FindFirstFileA(pattern.c_str(), &data);
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
+    std::string prefix = pattern_prefix(pattern);
+    int64_t sum = 0;
+    do {
+        bool dot = data.cFileName[0] == '.' &&
+                   (data.cFileName[1] == '\0' || (data.cFileName[1] == '.' && data.cFileName[2] == '\0'));
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            if (!dot)
+                sum += folder_total(prefix + data.cFileName + "\\*", file_count_limit);
+        } else if (data.dwFileAttributes <= 0x1000) {
+            ++file_count_limit;
+            HANDLE file = CreateFileA((prefix + data.cFileName).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                      0, nullptr);
+            if (file != INVALID_HANDLE_VALUE) {
+                LARGE_INTEGER size{};
+                if (GetFileSizeEx(file, &size))
+                    sum += size.QuadPart;
+                CloseHandle(file);
+            }
+        }
+        if (file_count_limit > 0)
+            break;
+    } while (FindNextFileA(search, &data));
+    FindClose(search);
+    return sum;
+}
+
+// Index chosen by a digit key code: 1 to 9 give 0 to 8, 0 (and 47) give 9.
+static int digit_index(int key)
+{
+    return (key == 47 || key == 48) ? 9 : key - 49;
+}
+
+bool selected_folder_view_text(int key, std::string& text)
+{
+    HWND view = g_app.folder_view;
+    int index = int(SendMessageA(view, LVM_GETNEXTITEM, WPARAM(-1), LVNI_FOCUSED));
+    if (key >= 47 && key <= 57) {
+        index = digit_index(key);
+        if (index >= int(SendMessageA(view, LVM_GETITEMCOUNT, 0, 0)))
+            return false;
+        LVITEMA state{};
+        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageA(view, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&state));
+        SetFocus(view);
+    }
+    if (index < 0)
+        return false;
+    // Names are kept whole, so the buffer grows until the text fits.
+    std::vector<char> buffer(512);
+    for (;;) {
+        LVITEMA item{};
+        item.iSubItem = 0;
+        item.pszText = buffer.data();
+        item.cchTextMax = int(buffer.size());
+        int got = int(SendMessageA(view, LVM_GETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item)));
+        if (got < int(buffer.size()) - 1 || buffer.size() >= (1u << 20)) {
+            text.assign(buffer.data(), size_t(got));
+            break;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    if (index < 10)
+        text.erase(0, text.size() >= 2 ? 2 : text.size());
+    return true;
+}
