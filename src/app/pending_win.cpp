@@ -13,11 +13,8 @@ void settings_load(HWND) {}
 void watchdog_start(HWND) {}
 void save_step() {}
 
-void record_visit(const std::string&, const std::string&) {}
 void open_row(int) {}
 void activity_time_stamp() {}
-
-bool entry_target(const std::string&, std::string&) { return false; }
 
 INT_PTR launch_routine(const std::string&, const std::string&) { return 0; }
 int clipboard_launch() { return -1; }

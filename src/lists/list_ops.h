@@ -5,11 +5,10 @@
 
 #include <string>
 
+#include "lists/string_lists.h"
+
 void data_files_load();
 void list_refresh();
 
 // Text of the selected row of a list box, empty when nothing is selected.
 std::string selected_entry_text(HWND list_box);
-
-// The target behind a list box row; false when the row names none.
-bool entry_target(const std::string& row_text, std::string& target);
