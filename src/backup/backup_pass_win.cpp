@@ -4,41 +4,14 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "app/seams.h"
 #include "backup/stowa_win.h"
 
 namespace {
-
-struct Entry {
-    std::string name;
-    DWORD attributes;
-    ULONGLONG size;
-    FILETIME write_time;
-};
-
-// The entries of a folder in enumeration order, without "." and "..". The
-// enumeration is closed before any entry is worked on, so that moving items
-// out of the folder cannot disturb it.
-std::vector<Entry> folder_entries(const std::string& folder)
-{
-    std::vector<Entry> entries;
-    WIN32_FIND_DATAA found;
-    HANDLE find = FindFirstFileA((folder + "*").c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE)
-        return entries;
-    do {
-        std::string_view name = found.cFileName;
-        if (name == "." || name == "..")
-            continue;
-        entries.push_back(Entry{std::string(name), found.dwFileAttributes,
-                                (ULONGLONG(found.nFileSizeHigh) << 32) | found.nFileSizeLow,
-                                found.ftLastWriteTime});
-    } while (FindNextFileA(find, &found));
-    FindClose(find);
-    return entries;
-}
 
 bool is_folder(DWORD attributes)
 {
@@ -48,6 +21,10 @@ bool is_folder(DWORD attributes)
 // Last-write times compare as local time to the second.
 bool same_local_second(const FILETIME& a, const FILETIME& b)
 {
+    // Equal times are equal in any time zone; only different ones need the
+    // conversion, which costs a time zone look-up each.
+    if (a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime)
+        return true;
     FILETIME local_a, local_b;
     SYSTEMTIME sa, sb;
     if (!FileTimeToLocalFileTime(&a, &local_a) || !FileTimeToLocalFileTime(&b, &local_b) ||
@@ -62,6 +39,11 @@ struct BackupPass {
     std::string generation1; // F + "stowa\1\"
     std::string generation2; // F + "stowa\2\"
     ItemList items;
+    // Each mirror folder of generation 1 as the copy walk found it before
+    // working on it. Its entries answer the unchanged file test without a
+    // look-up per file, and the cleanup walk reuses them: what the copy walk
+    // added since is on the list and kept.
+    KnownListings mirrors;
 };
 
 void create_parent_folders(const std::string& base, const std::string& relative)
@@ -72,25 +54,40 @@ void create_parent_folders(const std::string& base, const std::string& relative)
 
 enum class FileState { unchanged, new_file, changed };
 
-// The source's size and time come from its folder entry: reading them does
-// not need the file opened, so a file that another program holds locked is
-// judged by what it is, not taken for an empty file.
-FileState file_state(const Entry& source, const std::string& mirror)
+// Sizes and times come from folder entries: reading them does not need the
+// files opened, so a file that another program holds locked is judged by
+// what it is, not taken for an empty file. `listed` is the mirror's entry
+// when the listing of its folder holds that exact name; otherwise the system
+// looks the name up (ignoring case, as the file system does).
+FileState file_state(const FolderEntry& source, const std::string& mirror, const FolderEntry* listed)
 {
-    WIN32_FILE_ATTRIBUTE_DATA copy;
-    if (!GetFileAttributesExA(mirror.c_str(), GetFileExInfoStandard, &copy) || is_folder(copy.dwFileAttributes))
+    DWORD attributes;
+    ULONGLONG copy_size;
+    FILETIME copy_time;
+    if (listed) {
+        attributes = listed->attributes;
+        copy_size = listed->size;
+        copy_time = listed->write_time;
+    } else {
+        WIN32_FILE_ATTRIBUTE_DATA copy;
+        if (!GetFileAttributesExA(mirror.c_str(), GetFileExInfoStandard, &copy))
+            return FileState::new_file;
+        attributes = copy.dwFileAttributes;
+        copy_size = (ULONGLONG(copy.nFileSizeHigh) << 32) | copy.nFileSizeLow;
+        copy_time = copy.ftLastWriteTime;
+    }
+    if (is_folder(attributes))
         return FileState::new_file;
-    ULONGLONG copy_size = (ULONGLONG(copy.nFileSizeHigh) << 32) | copy.nFileSizeLow;
     if (copy_size != source.size)
         return FileState::changed;
-    return same_local_second(source.write_time, copy.ftLastWriteTime) ? FileState::unchanged
-                                                                       : FileState::changed;
+    return same_local_second(source.write_time, copy_time) ? FileState::unchanged : FileState::changed;
 }
 
-void back_up_file(BackupPass& pass, const std::string& source, const Entry& entry, std::string relative)
+void back_up_file(BackupPass& pass, const std::string& source, const FolderEntry& entry,
+                  const FolderEntry* listed, std::string relative)
 {
     std::string mirror = pass.generation1 + relative;
-    switch (file_state(entry, mirror)) {
+    switch (file_state(entry, mirror, listed)) {
     case FileState::unchanged:
         break;
     case FileState::new_file:
@@ -116,7 +113,16 @@ void back_up_file(BackupPass& pass, const std::string& source, const Entry& entr
 void copy_walk(BackupPass& pass, const std::string& relative)
 {
     std::string here = pass.folder + relative;
-    for (const Entry& entry : folder_entries(here)) {
+    // References into the listings stay valid while the walk adds more
+    // (an unordered_map never moves its elements).
+    const std::vector<FolderEntry>& mirror =
+        pass.mirrors[relative] = folder_entries(pass.generation1 + relative);
+    std::unordered_map<std::string_view, const FolderEntry*> mirror_by_name;
+    mirror_by_name.reserve(mirror.size());
+    for (const FolderEntry& entry : mirror)
+        mirror_by_name.emplace(entry.name, &entry);
+
+    for (const FolderEntry& entry : folder_entries(here)) {
         if (is_folder(entry.attributes)) {
             if (is_excluded_folder(entry.name))
                 continue;
@@ -124,7 +130,9 @@ void copy_walk(BackupPass& pass, const std::string& relative)
             CreateDirectoryA((pass.generation1 + child).c_str(), nullptr);
             copy_walk(pass, child);
         } else {
-            back_up_file(pass, here + entry.name, entry, relative_child(relative, entry.name));
+            auto listed = mirror_by_name.find(entry.name);
+            back_up_file(pass, here + entry.name, entry, listed == mirror_by_name.end() ? nullptr : listed->second,
+                         relative_child(relative, entry.name));
         }
     }
     // A folder's line follows the lines of its contents; F itself has none.
@@ -234,14 +242,45 @@ bool read_whole_file(const std::string& path, std::string& bytes)
     return true;
 }
 
-void cleanup_walk(const std::string& base, const ItemCheck& check)
+std::vector<FolderEntry> folder_entries(const std::string& folder)
+{
+    std::vector<FolderEntry> entries;
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA((folder + "*").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE)
+        return entries;
+    do {
+        std::string_view name = found.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        entries.push_back(FolderEntry{std::string(name), found.dwFileAttributes,
+                                      (ULONGLONG(found.nFileSizeHigh) << 32) | found.nFileSizeLow,
+                                      found.ftLastWriteTime});
+    } while (FindNextFileA(find, &found));
+    FindClose(find);
+    return entries;
+}
+
+void cleanup_walk(const std::string& base, const ItemCheck& check, const KnownListings* known)
 {
     struct Walk {
         const std::string& base;
         const ItemCheck& check;
+        const KnownListings* known;
         void folder(const std::string& relative)
         {
-            for (const Entry& entry : folder_entries(base + relative)) {
+            std::vector<FolderEntry> fresh;
+            const std::vector<FolderEntry>* entries = nullptr;
+            if (known) {
+                auto found = known->find(relative);
+                if (found != known->end())
+                    entries = &found->second;
+            }
+            if (!entries) {
+                fresh = folder_entries(base + relative);
+                entries = &fresh;
+            }
+            for (const FolderEntry& entry : *entries) {
                 if (is_folder(entry.attributes)) {
                     if (!is_excluded_folder(entry.name))
                         folder(relative_folder(relative, entry.name));
@@ -253,7 +292,7 @@ void cleanup_walk(const std::string& base, const ItemCheck& check)
                 check(relative, true);
         }
     };
-    Walk{base, check}.folder("");
+    Walk{base, check, known}.folder("");
 }
 
 void backup_pass(const std::string& folder)
@@ -276,11 +315,13 @@ void backup_pass(const std::string& folder)
     MoveFileA((generation(1) + "\\" + k_list_file_name).c_str(),
               (generation(2) + "\\" + k_list_file_name).c_str());
 
-    BackupPass pass{folder, generation(1) + "\\", generation(2) + "\\", {}};
+    BackupPass pass{folder, generation(1) + "\\", generation(2) + "\\", {}, {}};
     copy_walk(pass, "");
     write_list_file(pass);
-    cleanup_walk(pass.generation1,
-                 [&](const std::string& relative, bool is_folder_item) {
-                     check_generation1_item(pass, relative, is_folder_item);
-                 });
+    cleanup_walk(
+        pass.generation1,
+        [&](const std::string& relative, bool is_folder_item) {
+            check_generation1_item(pass, relative, is_folder_item);
+        },
+        &pass.mirrors);
 }

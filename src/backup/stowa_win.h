@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "backup/backup_list.h"
 
@@ -41,10 +43,29 @@ bool path_exists(const std::string& path);
 // Reads a whole file opened for reading without sharing; false if it cannot.
 bool read_whole_file(const std::string& path, std::string& bytes);
 
+struct FolderEntry {
+    std::string name;
+    DWORD attributes;
+    ULONGLONG size;
+    FILETIME write_time;
+};
+
+// The entries of a folder (with its trailing backslash) in enumeration
+// order, without "." and "..". The enumeration is closed before the caller
+// works on any entry, so that moving items out of the folder cannot disturb
+// it.
+std::vector<FolderEntry> folder_entries(const std::string& folder);
+
+// Listings of folders below a walk's base taken earlier in the same pass, by
+// relative path ("" for the base itself).
+using KnownListings = std::unordered_map<std::string, std::vector<FolderEntry>>;
+
 // Walks the tree below `base` (a folder with its trailing backslash) depth
 // first and calls `check` for every item with its relative path: the
 // entries of a folder in enumeration order, a sub-folder (not excluded by
 // name) entered at its place and checked itself after its contents, with a
-// trailing backslash. `base` itself is never checked.
+// trailing backslash. `base` itself is never checked. A folder found in
+// `known` is walked by that listing instead of being enumerated again; the
+// caller vouches that whatever came into it since is an item to keep.
 using ItemCheck = std::function<void(const std::string& relative, bool is_folder)>;
-void cleanup_walk(const std::string& base, const ItemCheck& check);
+void cleanup_walk(const std::string& base, const ItemCheck& check, const KnownListings* known = nullptr);
