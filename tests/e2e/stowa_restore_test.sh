@@ -32,6 +32,15 @@ printf 'new\n' > "$dir/added.txt"
 rm -r "$dir/memo/deep"
 stowa_run "$dir"
 image_pass2=$(stowa_image "$dir")
+stowa_restore "$dir"
+check "after a change restore generation 1 holds the newer data.txt, generation 2 the older" \
+  "$(cat "$dir/rstr/1/data.txt")|$(cat "$dir/rstr/2/data.txt")" "two, longer|one"
+check "a file added between two passes is in restore generation 1 only" \
+  "$(ls "$dir/rstr/1/added.txt" 2>/dev/null)|$(ls "$dir/rstr/2/added.txt" 2>/dev/null)" "$dir/rstr/1/added.txt|"
+check "a folder removed between two passes is in restore generation 2 only" \
+  "$(ls -d "$dir/rstr/1/memo/deep" 2>/dev/null)|$(cat "$dir/rstr/2/memo/deep/b.txt")" "|b"
+check "after two passes the restore generations are the two states" \
+  "$(stowa_image "$dir/rstr/1")|$(stowa_image "$dir/rstr/2")" "$image_pass2|$image_pass1"
 printf 'later\n' > "$dir/later.txt"
 stowa_run "$dir"
 image_pass3=$(stowa_image "$dir")
