@@ -303,6 +303,11 @@ void backup_pass(const std::string& folder)
     // Each creation may fail because the folder exists.
     CreateDirectoryA(backup.c_str(), nullptr);
     CreateDirectoryA(generation(1).c_str(), nullptr);
+    // Without generation 1 every copy and move of the pass would fail, each
+    // after its pause: nothing to gain from walking F.
+    DWORD attributes = GetFileAttributesA(generation(1).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !is_folder(attributes))
+        return;
 
     // Rotate. A missing generation 5 is not handed to the shell, which would
     // only answer with an error message; missing older generations make their

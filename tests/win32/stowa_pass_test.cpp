@@ -172,6 +172,18 @@ TEST_F(StowaTest, WithoutAProgramFolderNothingHappens)
     EXPECT_EQ(current.read("stowa\\5\\keep.txt"), "keep");
 }
 
+TEST_F(StowaTest, WithoutABackupFolderThePassEnds)
+{
+    // A file where the backup folder belongs: no generation can be made.
+    write("stowa", "not a folder");
+    write("data.txt", "one");
+    std::set<std::string> before = tree(program);
+    EXPECT_EQ(pass(), 0);
+    EXPECT_EQ(tree(program), before);
+    EXPECT_EQ(read("stowa"), "not a folder");
+    EXPECT_EQ(g_file_operations, 0);
+}
+
 TEST_F(StowaTest, OnlyTheExactArgumentRestoresAndShowsTheClosingMessage)
 {
     write("data.txt", "one");
@@ -320,12 +332,25 @@ TEST_F(StowaTest, ReadOnlyItemsInTheGenerations)
         EXPECT_EQ(tree(program + "rstr\\2\\"), (std::set<std::string>{"data.txt"}));
     }
 
+    // A changed read-only file: its read-only earlier copy moves to
+    // generation 2, and the restore lays it over the newer read-only copy.
+    SetFileAttributesA((program + "ro.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+    write("ro.txt", "read-only, changed");
+    SetFileAttributesA((program + "ro.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    ASSERT_EQ(pass(), 0);
+    EXPECT_EQ(read("stowa\\1\\ro.txt"), "read-only, changed");
+    EXPECT_EQ(read("stowa\\2\\ro.txt"), "read-only");
+    ASSERT_EQ(restore(), 0);
+    EXPECT_EQ(read("rstr\\1\\ro.txt"), "read-only, changed");
+    EXPECT_EQ(read("rstr\\2\\ro.txt"), "read-only");
+    EXPECT_EQ(tree(program + "rstr\\3\\"), (std::set<std::string>{"data.txt"}));
+
     // A removed read-only file moves to generation 2 and leaves with the
     // rotation.
     SetFileAttributesA((program + "ro.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileA((program + "ro.txt").c_str());
     ASSERT_EQ(pass(), 0);
-    EXPECT_EQ(read("stowa\\2\\ro.txt"), "read-only");
+    EXPECT_EQ(read("stowa\\2\\ro.txt"), "read-only, changed");
     for (int n = 0; n < 4; ++n)
         ASSERT_EQ(pass(), 0);
     for (int n = 1; n <= 5; ++n)
