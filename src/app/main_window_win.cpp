@@ -10,6 +10,7 @@
 #include "app/app_state.h"
 #include "app/layout.h"
 #include "app/settings.h"
+#include "app/watchdog.h"
 #include "folder/folder_ops.h"
 #include "folder/folder_state.h"
 #include "folder/path_rules.h"
@@ -252,6 +253,9 @@ LRESULT CALLBACK main_window_procedure(HWND window, UINT message, WPARAM wparam,
         break;
     case HANDOVER_MESSAGE:
         handover_received(window);
+        break;
+    case IDLE_END_MESSAGE:
+        idle_limit_reached(uintptr_t(wparam));
         break;
     case WM_COMMAND:
         if (HIWORD(wparam) == LBN_DBLCLK)

@@ -1,6 +1,5 @@
 // Operations whose call sites exist already but whose work arrives with the
-// subsystems that own them: the history lists and data files, the settings
-// file and the idle watchdog, the folder listing and navigation, the list box
+// subsystems that own them: the folder listing and navigation, the list box
 // presentation and the launch routine. Until then each does nothing, so the
 // window starts empty with the built-in defaults and nothing is saved.
 // Remove an entry here when its subsystem implements it.
@@ -8,13 +7,7 @@
 #include "folder/folder_ops.h"
 #include "lists/list_ops.h"
 
-void data_files_load() {}
-void settings_load(HWND) {}
-void watchdog_start(HWND) {}
-void save_step() {}
-
 void open_row(int) {}
-void activity_time_stamp() {}
 
 INT_PTR launch_routine(const std::string&, const std::string&) { return 0; }
 int clipboard_launch() { return -1; }

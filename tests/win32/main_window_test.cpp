@@ -267,6 +267,9 @@ TEST_P(ColourTest, SearchPicksTheEditBrushAndWhichTheListColours)
     g_settings.which = GetParam().which;
     g_app.ending = false;
     Settings chosen = g_settings;
+    // Creation reads them from the settings file.
+    WritePrivateProfileStringA("mode", "search", std::to_string(chosen.search).c_str(), g_app.settings_path.c_str());
+    WritePrivateProfileStringA("mode", "which", std::to_string(chosen.which).c_str(), g_app.settings_path.c_str());
     window = create_main_window(g_app.instance);
     g_app.main_window = window;
     pump_messages();
