@@ -31,7 +31,9 @@ std::string number_box_text(int filterdate, bool reversed)
 {
     if (filterdate == -1)
         return std::string();
-    return (reversed ? "^" : "") + std::to_string(filterdate);
+    std::string text = reversed ? "^" : "";
+    text += std::to_string(filterdate);
+    return text;
 }
 
 std::string now_txt_value(std::string_view text_box_text)

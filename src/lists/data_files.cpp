@@ -1,14 +1,18 @@
 #include "lists/data_files.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <unordered_map>
 #include <vector>
 
 #include "lists/string_lists.h"
 #include "lists/string_lists_internal.h"
+#include "lists/text_positions.h"
 
 void data_text_read(std::string_view text)
 {
+    size_t line_feeds = size_t(std::count(text.begin(), text.end(), '\n'));
+    size_t returns = size_t(std::count(text.begin(), text.end(), '\r'));
+    data_list_reserve(std::max(line_feeds, returns) + 1);
     for_each_stored_line(text, [](std::string_view line) { data_list_add_line(line); });
 }
 
@@ -62,29 +66,41 @@ void bookmark_text_read(std::string_view text)
 
 namespace {
 
-// The path part of a keyed line: the key, or the key in double quotes when
-// the line is quoted and the key is not.
-std::string path_part(const DataEntry& e)
+// Length of the path part of a keyed line: the key in double quotes (for a
+// quoted line), else the key itself, whichever the line begins with,
+// followed by a blank, a tab or the end; npos when neither fits. Trying the
+// quoted form first keeps a key that itself begins with a quote keyed.
+size_t path_part_length(const DataEntry& e)
 {
-    if (!e.line.empty() && e.line[0] == '"' && (e.key.empty() || e.key[0] != '"'))
-        return '"' + e.key + '"';
-    return e.key;
+    auto fits = [&](std::string_view part) {
+        return e.line.compare(0, part.size(), part) == 0 &&
+               (e.line.size() == part.size() || e.line[part.size()] == ' ' || e.line[part.size()] == '\t');
+    };
+    if (!e.line.empty() && e.line[0] == '"') {
+        std::string quoted = '"' + e.key + '"';
+        if (fits(quoted))
+            return quoted.size();
+    }
+    return fits(e.key) ? e.key.size() : std::string::npos;
 }
 
-// The line as written: the blank after the path part becomes a tab in the
-// stored line; a line that ends with its path part gets a tab appended.
-std::string written_line(DataEntry& e)
+// Appends the line as written: the blank after the path part becomes a tab
+// in the stored line too; a line that ends with its path part gets a tab
+// appended.
+void written_line_append(DataEntry& e, std::string& out)
 {
+    out += e.line;
     if (!e.has_key)
-        return e.line;
-    std::string part = path_part(e);
-    if (e.line.compare(0, part.size(), part) != 0)
-        return e.line;
-    if (e.line.size() == part.size())
-        return e.line + '\t';
-    if (e.line[part.size()] == ' ')
-        e.line[part.size()] = '\t';
-    return e.line;
+        return;
+    size_t part = path_part_length(e);
+    if (part == std::string::npos)
+        return;
+    if (e.line.size() == part) {
+        out += '\t';
+        return;
+    }
+    e.line[part] = '\t';
+    out[out.size() - e.line.size() + part] = '\t';
 }
 
 }  // namespace
@@ -98,20 +114,20 @@ std::optional<std::string> data_text_serialise()
 
     // Duplicate lines: the first occurrence stays. Afterwards every kept line
     // is unique, so one map finds the kept entry holding a line.
-    std::unordered_map<std::string_view, size_t> kept_by_line;
+    auto line_at = [&](uint32_t p) -> std::string_view { return data[p].line; };
+    TextPositions kept_by_line;
     kept_by_line.reserve(data.size());
     for (size_t i = 0; i < data.size(); ++i)
-        if (!kept_by_line.emplace(data[i].line, i).second)
+        if (kept_by_line.find_or_insert(data[i].line, uint32_t(i), line_at) != TextPositions::NONE)
             kept[i] = 0;
 
     // A bare keyed entry gives way to a later keyed entry of the same path.
     for (size_t i = 0; i < data.size(); ++i) {
         if (!kept[i] || !data[i].has_key)
             continue;
-        auto it = kept_by_line.find(data[i].key);
-        if (it == kept_by_line.end())
+        uint32_t j = kept_by_line.find(data[i].key, line_at);
+        if (j == TextPositions::NONE)
             continue;
-        size_t j = it->second;
         if (j < i && kept[j] && data[j].has_key)
             kept[j] = 0;
     }
@@ -127,13 +143,13 @@ std::optional<std::string> data_text_serialise()
         total += e.line.size() + 2;
     out.reserve(total);
     if (has_current) {
-        out += written_line(data[size_t(current)]);
+        written_line_append(data[size_t(current)], out);
         out += '\n';
     }
     for (size_t i = 0; i < data.size(); ++i) {
         if (!kept[i] || (has_current && i == size_t(current)))
             continue;
-        out += written_line(data[i]);
+        written_line_append(data[i], out);
         out += '\n';
     }
     return out;

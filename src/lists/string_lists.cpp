@@ -8,6 +8,7 @@
 #include "app/settings.h"
 #include "folder/path_rules.h"
 #include "lists/string_lists_internal.h"
+#include "lists/text_positions.h"
 
 namespace {
 
@@ -23,8 +24,11 @@ using TextMap = std::unordered_map<std::string, V, TextHash, std::equal_to<>>;
 // The unkeyed index is rebuilt lazily after any change other than an append,
 // so a load (clear, then many adds) never pays for it more than once.
 struct ListIndexes {
-    // Line of each unkeyed data entry -> its positions, ascending.
-    TextMap<std::vector<size_t>> unkeyed;
+    // Line -> first unkeyed data entry with that line; the later ones follow
+    // as a chain (next position of each entry, last position of each chain).
+    TextPositions unkeyed;
+    std::vector<uint32_t> unkeyed_next;
+    std::vector<uint32_t> unkeyed_tail;
     bool unkeyed_valid = true;
     TextSet keywords;
     TextSet commands;
@@ -45,12 +49,35 @@ std::string pair_key(std::string_view first, std::string_view second)
     return key;
 }
 
+std::string_view data_line_at(uint32_t position)
+{
+    return lists.data[position].line;
+}
+
+// Records the unkeyed entry at position (the last entry) in the index.
+void unkeyed_index_append(size_t position)
+{
+    const uint32_t p = uint32_t(position);
+    indexes.unkeyed_next.resize(position + 1, TextPositions::NONE);
+    indexes.unkeyed_tail.resize(position + 1, TextPositions::NONE);
+    uint32_t head = indexes.unkeyed.find_or_insert(lists.data[position].line, p, data_line_at);
+    if (head == TextPositions::NONE) {
+        indexes.unkeyed_tail[p] = p;
+    } else {
+        indexes.unkeyed_next[indexes.unkeyed_tail[head]] = p;
+        indexes.unkeyed_tail[head] = p;
+    }
+}
+
 void unkeyed_index_rebuild()
 {
     indexes.unkeyed.clear();
+    indexes.unkeyed_next.clear();
+    indexes.unkeyed_tail.clear();
+    indexes.unkeyed.reserve(lists.data.size());
     for (size_t i = 0; i < lists.data.size(); ++i)
         if (!lists.data[i].has_key)
-            indexes.unkeyed[lists.data[i].line].push_back(i);
+            unkeyed_index_append(i);
     indexes.unkeyed_valid = true;
 }
 
@@ -59,10 +86,18 @@ long first_unkeyed(std::string_view text)
 {
     if (!indexes.unkeyed_valid)
         unkeyed_index_rebuild();
-    auto it = indexes.unkeyed.find(text);
-    if (it == indexes.unkeyed.end() || it->second.empty())
-        return -1;
-    return long(it->second.front());
+    uint32_t head = indexes.unkeyed.find(text, data_line_at);
+    return head == TextPositions::NONE ? -1 : long(head);
+}
+
+// The first unkeyed entry with its line is about to become keyed: the next
+// one of its chain takes its place. Called while its line is unchanged.
+void unkeyed_index_take_first(uint32_t head)
+{
+    uint32_t next = indexes.unkeyed_next[head];
+    if (next != TextPositions::NONE)
+        indexes.unkeyed_tail[next] = indexes.unkeyed_tail[head];
+    indexes.unkeyed.update(lists.data[head].line, next, data_line_at);
 }
 
 template <typename Keep>
@@ -77,6 +112,8 @@ void set_current_if_addmode(size_t index)
     if (g_settings.addmode != 0)
         g_cursors.current_data_entry = int(index);
 }
+
+void data_list_add_owned(std::optional<std::string_view> key, std::string&& line);
 
 // Splits a stored line at its first blank into word and value; a line
 // without a blank gives nothing.
@@ -105,7 +142,7 @@ void data_list_add_line(std::string_view stored_line)
         return;
     size_t tab = stored_line.find('\t');
     if (tab == std::string_view::npos) {
-        data_list_add(std::nullopt, stored_line);
+        data_list_add_owned(std::nullopt, std::string(stored_line));
         return;
     }
     std::string_view path = stored_line.substr(0, tab);
@@ -119,21 +156,32 @@ void data_list_add_line(std::string_view stored_line)
     std::string_view key = path;
     if (key.size() >= 2 && key.front() == '"' && key.back() == '"')
         key = key.substr(1, key.size() - 2);
-    data_list_add(key, line);
+    data_list_add_owned(key, std::move(line));
 }
 
 void data_list_add(std::optional<std::string_view> key, std::string_view line)
+{
+    data_list_add_owned(key, std::string(line));
+}
+
+void data_list_reserve(size_t more)
+{
+    lists.data.reserve(lists.data.size() + more);
+}
+
+namespace {
+
+void data_list_add_owned(std::optional<std::string_view> key, std::string&& line)
 {
     if (key) {
         long found = first_unkeyed(*key);
         if (found >= 0) {
             // The history already holds the bare path: it becomes keyed in place.
-            auto& positions = indexes.unkeyed.find(*key)->second;
-            positions.erase(positions.begin());
+            unkeyed_index_take_first(uint32_t(found));
             DataEntry& e = lists.data[size_t(found)];
             e.has_key = true;
             e.key.assign(*key);
-            e.line.assign(line);
+            e.line = std::move(line);
             set_current_if_addmode(size_t(found));
             return;
         }
@@ -144,13 +192,21 @@ void data_list_add(std::optional<std::string_view> key, std::string_view line)
     e.has_key = key.has_value();
     if (key)
         e.key.assign(*key);
-    e.line.assign(line);
+    e.line = std::move(line);
     size_t index = lists.data.size();
     lists.data.push_back(std::move(e));
-    if (!key && indexes.unkeyed_valid)
-        indexes.unkeyed[lists.data.back().line].push_back(index);
+    if (indexes.unkeyed_valid) {
+        if (key) {
+            indexes.unkeyed_next.resize(index + 1, TextPositions::NONE);
+            indexes.unkeyed_tail.resize(index + 1, TextPositions::NONE);
+        } else {
+            unkeyed_index_append(index);
+        }
+    }
     set_current_if_addmode(index);
 }
+
+}  // namespace
 
 DataRemoveResult data_list_remove(std::string_view line_in)
 {
@@ -395,6 +451,8 @@ void lists_clear_for_reload()
     lists.bookmarks.clear();
     lists.bookmark_extras.clear();
     indexes.unkeyed.clear();
+    indexes.unkeyed_next.clear();
+    indexes.unkeyed_tail.clear();
     indexes.unkeyed_valid = true;
     indexes.commands.clear();
     indexes.shortcuts.clear();

@@ -5,3 +5,6 @@
 #include "lists/string_lists.h"
 
 StringLists& lists_for_serialiser();
+
+// Room for that many more data list entries (a load knows its line count).
+void data_list_reserve(size_t more);

@@ -73,6 +73,18 @@ TEST_F(DataFiles, DataTextRoundTripDropsDuplicatesAndPutsTabsBack)
     EXPECT_EQ(data_text_serialise(), text);
 }
 
+TEST_F(DataFiles, KeyedLinesWithQuotesReadBackWithTheSameKeyAndLine)
+{
+    // Quoted path parts, also one whose key keeps a quote of its own after
+    // the outer pair is removed, and a keyed entry with an empty key.
+    const std::string text = "\"C:\\a b\"\tkw\n\"\"q\"\"\tkw2\n\tkw3\n\"\"\t\n";
+    data_text_read(text);
+    ASSERT_EQ(g_lists.data.size(), 4u);
+    EXPECT_EQ(g_lists.data[1].key, "\"q\"");
+    EXPECT_EQ(g_lists.data[1].line, "\"\"q\"\" kw2");
+    EXPECT_EQ(data_text_serialise(), text);
+}
+
 TEST_F(DataFiles, BareKeyedEntryGivesWayToALaterKeyedEntryOfItsPath)
 {
     data_text_read("C:\\p\t\nC:\\p\tkw\nC:\\q\t\n");
