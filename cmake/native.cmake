@@ -18,6 +18,9 @@ gtest_discover_tests(native_tests DISCOVERY_TIMEOUT 60)
 
 # libFuzzer targets need clang; they are built only when the compiler is clang.
 if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+  # Coverage instrumentation of the core itself, so that libFuzzer is guided
+  # by the branches of the code under test and not only of the target file.
+  target_compile_options(nimbrel_core PRIVATE -fsanitize=fuzzer-no-link)
   file(GLOB FUZZERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/*_fuzz.cpp)
   foreach(f ${FUZZERS})
     get_filename_component(name ${f} NAME_WE)

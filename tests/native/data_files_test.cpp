@@ -162,6 +162,35 @@ TEST_F(DataFiles, TwoSectionBookmarkTextRoundTripsByteForByte)
     EXPECT_FALSE(bookmark_text_serialise());
 }
 
+TEST_F(DataFiles, BadInputNeverBreaksAReader)
+{
+    std::string long_line = "C:\\" + std::string(100000, 'x');
+    std::string garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage.push_back(char((i * 7919) & 0xFF));
+    const std::string inputs[] = {long_line + "\tkw\n" + long_line, "abc\x82", garbage, std::string("\0\0\n", 3),
+                                  "\r\r\r", "\t\n\t\t\n \n"};
+    for (const std::string& in : inputs) {
+        lists_reset_all();
+        data_text_read(in);
+        command_text_read(in);
+        shortcut_text_read(in);
+        stamp_text_read(in);
+        bookmark_text_read(in);
+        recent_text_read(in);
+        for (auto text : {data_text_serialise(), command_text_serialise(), shortcut_text_serialise(),
+                          stamp_text_serialise(), bookmark_text_serialise(), recent_text_serialise()})
+            if (text) {
+                EXPECT_EQ(text->back(), '\n');
+            }
+    }
+    lists_reset_all();
+    data_text_read(long_line + "\tkw\n");
+    ASSERT_EQ(g_lists.data.size(), 1u);
+    EXPECT_EQ(g_lists.data[0].key, long_line);  // no cut at 511 bytes
+    EXPECT_EQ(data_text_serialise(), long_line + "\tkw\n");
+}
+
 TEST(DataTextGuard, ALongFileIsNeverReplacedByAShortText)
 {
     struct Case {
