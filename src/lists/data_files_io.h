@@ -32,6 +32,11 @@ void data_files_load();
 // not empty.
 void data_files_save();
 
+// F5: the data list rebuild against the disk. A target is tested with
+// FindFirstFileA as it is (a relative one against the current folder).
+bool target_found_on_disk(const std::string& target);
+void data_list_rebuild_from_disk();
+
 // Fault injection for tests: called before each step of a whole-file write
 // (0 temporary file created, 1 written, 2 flushed, 3 closed, before the
 // swap). `fail` makes the step fail; `die` stops the write at once and

@@ -154,3 +154,18 @@ void data_files_save()
     write_when_present(program_file("bookmark.txt"), bookmark_text_serialise());
     write_when_present(daily_history_path(), recent_text_serialise());
 }
+
+bool target_found_on_disk(const std::string& target)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(target.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return false;
+    FindClose(search);
+    return true;
+}
+
+void data_list_rebuild_from_disk()
+{
+    data_list_rebuild(target_found_on_disk);
+}

@@ -114,6 +114,22 @@ TEST_F(DataFilesTest, ALockedFileIsSkippedAndStaysWhole)
     EXPECT_FALSE(folder.exists("bookmark.txt.tmp"));
 }
 
+TEST_F(DataFilesTest, RebuildAgainstTheDiskDropsMissingTargets)
+{
+    folder.write("b.txt", "x");
+    folder.write("A.txt", "x");
+    create_window();
+    for (const char* name : {"b.txt", "gone.txt", "A.txt"})
+        data_list_add_line(folder.file(name));
+    data_list_add_line(folder.file("b.txt") + "\tkw");
+    data_list_add_line(folder.file("lost.txt") + "\tkw");
+    data_list_rebuild_from_disk();
+    std::vector<std::string> lines;
+    for (const DataEntry& e : g_lists.data)
+        lines.push_back(e.line);
+    EXPECT_EQ(lines, (std::vector<std::string>{folder.file("A.txt"), folder.file("b.txt") + " kw"}));
+}
+
 namespace {
 int fault_countdown = 0;
 WriteFault fault_kind = WriteFault::none;
