@@ -27,6 +27,9 @@ struct ScanRun {
     NamePattern file_filter;
     bool has_dir_filter = false;
     bool has_file_filter = false;
+    std::string caption;            // prefix of the folder being enumerated
+    ULONGLONG caption_shown_at = 0;
+    bool caption_pending = false;   // the caption lags behind `caption`
 };
 
 bool is_dot_name(const char* name)
@@ -34,35 +37,74 @@ bool is_dot_name(const char* name)
     return (name[0] == '.' && name[1] == '\0') || (name[0] == '.' && name[1] == '.' && name[2] == '\0');
 }
 
-// Reads the whole enumeration of a pattern at once. The folder validity test
-// and the listing then look at the same entries, so each folder is opened
-// once rather than twice.
-bool enumerate(const std::string& pattern, std::vector<WIN32_FIND_DATAA>& found)
-{
-    found.clear();
-    WIN32_FIND_DATAA data;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &data);
-    if (search == INVALID_HANDLE_VALUE)
-        return false;
-    do
-        found.push_back(data);
-    while (FindNextFileA(search, &data));
-    FindClose(search);
-    return true;
-}
+// An open enumeration of one pattern. The folder validity test reads ahead
+// only as far as the first folder after the first entry (an ordinary folder
+// lists "." and then ".."), and the listing goes on from there, so each
+// folder is enumerated once.
+struct Enumeration {
+    HANDLE search = INVALID_HANDLE_VALUE;
+    std::vector<WIN32_FIND_DATAA> ahead;  // entries read by the validity test
+    size_t next_ahead = 0;
+    bool more = false;  // the system may still return entries after `ahead`
 
-// An ordinary folder lists "." first and ".." after it; a file, a missing
-// folder or a drive that is not ready has no folder after the first entry.
-bool folder_is_valid(const std::vector<WIN32_FIND_DATAA>& found)
+    ~Enumeration()
+    {
+        if (search != INVALID_HANDLE_VALUE)
+            FindClose(search);
+    }
+
+    // A file, a missing folder or a drive that is not ready has no folder
+    // after its first entry (or no entry at all).
+    bool open_valid_folder(const std::string& pattern)
+    {
+        WIN32_FIND_DATAA data;
+        search = FindFirstFileA(pattern.c_str(), &data);
+        if (search == INVALID_HANDLE_VALUE)
+            return false;
+        ahead.push_back(data);
+        while (FindNextFileA(search, &data)) {
+            ahead.push_back(data);
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                more = true;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    const WIN32_FIND_DATAA* next(WIN32_FIND_DATAA& data)
+    {
+        if (next_ahead < ahead.size())
+            return &ahead[next_ahead++];
+        if (more && FindNextFileA(search, &data))
+            return &data;
+        more = false;
+        return nullptr;
+    }
+};
+
+// Setting the caption of a top-level window costs about half a millisecond
+// under a window manager; a tree search of thousands of folders shows its
+// progress at most every 100 ms and always ends on the last folder.
+constexpr ULONGLONG CAPTION_INTERVAL_MS = 100;
+
+void show_progress(const std::string& prefix, ScanRun& run, bool force)
 {
-    for (size_t i = 1; i < found.size(); ++i)
-        if (found[i].dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            return true;
-    return false;
+    ULONGLONG now = GetTickCount64();
+    run.caption = prefix;
+    if (force || now - run.caption_shown_at >= CAPTION_INTERVAL_MS) {
+        SetWindowTextA(g_app.main_window, prefix.c_str());
+        run.caption_shown_at = now;
+        run.caption_pending = false;
+    } else {
+        run.caption_pending = true;
+    }
 }
 
 void ask_to_continue(ScanRun& run)
 {
+    if (run.caption_pending)
+        show_progress(run.caption, run, true);
     int answer = g_seams.message_box(nullptr, "まだ時間が掛かりますが、続けますか？", "確認", MB_YESNO | MB_ICONQUESTION);
     if (answer == IDYES)
         ++run.continue_counter;
@@ -79,43 +121,47 @@ void add_entry(std::string name, std::string path, std::string date)
 // neither record the current folder nor touch the display box.
 void scan_level(const std::string& pattern, bool record, ScanRun& run)
 {
-    std::vector<WIN32_FIND_DATAA> found;
-    if (!enumerate(pattern, found) || !folder_is_valid(found))
+    Enumeration found;
+    if (!found.open_valid_folder(pattern))
         return;
     if (record)
         g_folder.current_folder = pattern;
     std::string prefix = pattern_prefix(pattern);
-    SetWindowTextA(g_app.main_window, prefix.c_str());
+    show_progress(prefix, run, record);
     if (record)
         SetWindowTextA(g_app.display_box, prefix.c_str());
 
-    for (const WIN32_FIND_DATAA& data : found) {
+    WIN32_FIND_DATAA scratch;
+    while (const WIN32_FIND_DATAA* data = found.next(scratch)) {
         if (run.continue_counter == SCAN_STOPPED)
             break;
         if (g_entries.entries.size() > size_t(ENTRIES_PER_QUESTION) * size_t(run.continue_counter))
             ask_to_continue(run);
         std::string date;
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            if (is_dot_name(data.cFileName))
+        if (data->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            if (is_dot_name(data->cFileName))
                 continue;
-            if (run.has_dir_filter && !name_pattern_matches(run.dir_filter, data.cFileName))
+            if (run.has_dir_filter && !name_pattern_matches(run.dir_filter, data->cFileName))
                 continue;
-            std::string path = prefix + data.cFileName + "\\*";
+            std::string path = prefix + data->cFileName + "\\*";
             if (run.dates)
                 folder_date_text(path, date);
-            add_entry(data.cFileName, path, std::move(date));
+            add_entry(data->cFileName, path, std::move(date));
             if (run.sub_folders)
                 scan_level(path, false, run);
         } else {
-            if (run.has_file_filter && !name_pattern_matches(run.file_filter, data.cFileName))
+            if (run.has_file_filter && !name_pattern_matches(run.file_filter, data->cFileName))
                 continue;
-            std::string path = prefix + data.cFileName;
+            std::string path = prefix + data->cFileName;
             if (run.dates)
                 file_date_text(path, date);
-            add_entry(data.cFileName, std::move(path), std::move(date));
+            add_entry(data->cFileName, std::move(path), std::move(date));
         }
     }
-    SetWindowTextA(g_app.text_box, "");
+    // Each level ends with an empty text box; emptying an edit control that
+    // is already empty would only cost time.
+    if (GetWindowTextLengthA(g_app.text_box) != 0)
+        SetWindowTextA(g_app.text_box, "");
 }
 
 bool date_text_of(HANDLE file, std::string& date)
@@ -172,6 +218,8 @@ int folder_scan(const std::string& folder, bool sub_folders)
     run.file_filter = name_pattern(g_settings.filter_file, word);
 
     scan_level(folder_pattern(folder), true, run);
+    if (run.caption_pending)
+        show_progress(run.caption, run, true);
     entry_order_sort(g_entries.entries);
     return int(g_entries.entries.size());
 }

@@ -9,6 +9,7 @@
 #include "folder/navigation.h"
 #include "folder/path_rules.h"
 #include "lists/list_ops.h"
+#include "lists/string_lists.h"
 
 static int folder_view_rows()
 {
@@ -71,4 +72,10 @@ void parent_path_edit()
     case PARENT_EDIT_NONE:
         break;
     }
+}
+
+void record_visit(const std::string& folder, const std::string& text)
+{
+    // The text box is read as at most 511 bytes, never cut inside a character.
+    recent_record(folder, cut_at_character(text, 511));
 }

@@ -389,6 +389,7 @@ TEST_F(FolderViewTest, SubFolderSearchListsTheTreeAndPutsTheTypedTextBack)
     sub_folder_search();
     EXPECT_EQ(text_of(g_app.text_box), "abc");
     EXPECT_EQ(text_of(g_app.display_box), dir.path);
+    EXPECT_EQ(text_of(window), dir.path + "a\\x\\");  // the caption ends on the last folder scanned
     EXPECT_EQ(g_folder.current_folder, base + "\\*");
     EXPECT_EQ(view_column(0), (std::vector<std::string>{"1.abc1.txt", "2.abc2.txt"}));
     std::vector<std::string> paths;
