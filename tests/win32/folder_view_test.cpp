@@ -11,7 +11,9 @@
 #include "folder/folder_ops.h"
 #include "folder/folder_state.h"
 #include "lists/list_box_ops.h"
+#include "lists/list_ops.h"
 #include "lists/list_state.h"
+#include "lists/string_lists.h"
 
 namespace {
 
@@ -508,4 +510,42 @@ TEST_F(FolderViewTest, GoToFolderFocusesTheFirstRowOrTheTextBox)
     SetFocus(g_app.text_box);
     select_first_row();
     EXPECT_EQ(GetFocus(), g_app.folder_view);
+}
+
+TEST_F(FolderViewTest, ListRefreshFillsBothListBoxesFromTheLists)
+{
+    create_window();
+    lists_reset_all();
+    bookmark_add("C:\\marks\\beta");
+    bookmark_add("C:\\marks\\alpha");
+    bookmark_add("C:\\marks\\gamma-b");
+    data_list_add_line("C:\\work\\b.txt");
+    data_list_add_line("D:\\x\\b.txt");
+    recent_record("C:\\work", "");
+    recent_record("C:\\work\\sub", "b");
+    g_folder.current_folder = "C:\\work\\*";
+    g_settings.search = 0;
+    type_into_text_box("");
+    list_refresh();
+    EXPECT_EQ(list_rows(g_app.list_box), (std::vector<std::string>{"1.C:\\work\\b.txt"}));
+    // The second list box: list order, unnumbered, typed text only.
+    EXPECT_EQ(list_rows(g_app.second_list_box),
+              (std::vector<std::string>{"C:\\marks\\beta", "C:\\marks\\alpha", "C:\\marks\\gamma-b"}));
+    g_settings.search = 1;
+    type_into_text_box("b");
+    list_refresh();
+    EXPECT_EQ(list_rows(g_app.second_list_box), (std::vector<std::string>{"C:\\marks\\beta", "C:\\marks\\gamma-b"}));
+    // History mode shows the recorded folders under the current folder.
+    g_settings.search = 0;
+    type_into_text_box("");
+    g_listbox.list_state = LIST_RECENT;
+    list_refresh();
+    EXPECT_EQ(list_rows(g_app.list_box), (std::vector<std::string>{"1.C:\\work\\sub"}));
+    // Record visit adds the pair (current folder, text box text).
+    type_into_text_box("typed");
+    record_visit(g_folder.current_folder, text_of(g_app.text_box));
+    ASSERT_FALSE(g_lists.recent.empty());
+    EXPECT_EQ(g_lists.recent.back().first, "C:\\work");  // the recent list keeps the folder itself
+    EXPECT_EQ(g_lists.recent.back().second, "typed");
+    lists_reset_all();
 }
