@@ -549,3 +549,24 @@ TEST_F(FolderViewTest, ListRefreshFillsBothListBoxesFromTheLists)
     EXPECT_EQ(g_lists.recent.back().second, "typed");
     lists_reset_all();
 }
+
+TEST_F(FolderViewTest, HugeTypedTextsAndLoneLeadBytesNarrowToNothingWithoutHarm)
+{
+    create_window();
+    make_file(dir.file("a.txt"));
+    folder_scan(base);
+    for (const std::string& typed : {std::string(100000, 'a'), std::string(100000, ' '), std::string(100000, '^'),
+                                     std::string("a\x81"), std::string(99999, '\\') + "\x81"}) {
+        type_into_text_box(typed);
+        list_refresh();
+        SendMessageA(g_app.text_box, EM_SETSEL, 0, 0);
+        parent_path_edit();
+    }
+    folder_scan(base);  // a bare name made the parent path edit show the drive list
+    type_into_text_box(std::string(100000, 'a'));
+    list_refresh();
+    EXPECT_TRUE(view_column(0).empty());
+    type_into_text_box(std::string(100001, '^'));  // one word: its rest never occurs in a.txt
+    folder_view_refresh();
+    EXPECT_EQ(view_column(0).size(), 1u);
+}
