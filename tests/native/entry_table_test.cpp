@@ -148,6 +148,12 @@ TEST(ParentView, AncestorAtLevels)
     EXPECT_EQ(out, "http://h");
     EXPECT_FALSE(parent_ancestor("\\x", 1, out));  // the separator is the first byte
     EXPECT_FALSE(parent_ancestor("", 1, out));
+    // Paths past the old 512-byte buffers are kept whole, never cut.
+    std::string deep = "C:\\" + std::string(600, 'd') + "\\" + std::string(600, 'e') + "\\f.txt";
+    ASSERT_TRUE(parent_ancestor(deep, 1, out));
+    EXPECT_EQ(out, deep.substr(0, deep.size() - 6));
+    EXPECT_EQ(folder_pattern(out), out + "\\*");
+    EXPECT_EQ(pattern_prefix(folder_pattern(out)), out + "\\");
 }
 
 TEST(ParentPathEdit, ClimbsToTheDriveList)
