@@ -86,8 +86,8 @@ static HIMAGELIST g_floor_images = nullptr;
 static void put_rows(const Shown& s)
 {
     for (auto [list, rows] : {std::pair{g_app.list_box, &s.list}, std::pair{g_app.second_list_box, &s.second}}) {
-        SendMessageA(list, LB_RESETCONTENT, 0, 0);
         SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+        SendMessageA(list, LB_RESETCONTENT, 0, 0);
         for (const std::string& row : *rows)
             SendMessageA(list, LB_INSERTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(row.c_str()));
         SendMessageA(list, WM_SETREDRAW, TRUE, 0);

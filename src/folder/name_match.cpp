@@ -64,23 +64,47 @@ NamePattern name_pattern(std::string_view pattern, bool word_match)
     return compiled;
 }
 
+static char lower_byte(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
+
+// Whether the lower-cased word occurs in the name, lower-casing the name as it
+// is read: the refresh tests thousands of names, so no copy is made.
+static bool contains_lowered(std::string_view name, std::string_view word)
+{
+    if (word.size() > name.size())
+        return false;
+    if (word.empty())
+        return true;
+    for (size_t i = 0; i + word.size() <= name.size(); ++i) {
+        if (lower_byte(name[i]) != word[0])
+            continue;
+        size_t k = 1;
+        while (k < word.size() && lower_byte(name[i + k]) == word[k])
+            ++k;
+        if (k == word.size())
+            return true;
+    }
+    return false;
+}
+
 bool name_pattern_matches(const NamePattern& pattern, std::string_view name)
 {
-    // One scratch copy per thread: the refresh tests thousands of names in a row.
-    thread_local std::string lower;
-    lower.assign(name);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    std::string_view n(lower);
-    if (!pattern.word_match)
-        return n.size() >= pattern.prefix.size() && n.compare(0, pattern.prefix.size(), pattern.prefix) == 0;
+    if (!pattern.word_match) {
+        if (name.size() < pattern.prefix.size())
+            return false;
+        for (size_t i = 0; i < pattern.prefix.size(); ++i)
+            if (lower_byte(name[i]) != pattern.prefix[i])
+                return false;
+        return true;
+    }
     for (const std::string& word : pattern.words) {
         if (word[0] == '^') {
             // "^" alone excludes every name: the empty rest occurs in all of them.
-            if (n.find(std::string_view(word).substr(1)) != std::string_view::npos)
+            if (contains_lowered(name, std::string_view(word).substr(1)))
                 return false;
-        } else if (n.find(word) == std::string_view::npos) {
+        } else if (!contains_lowered(name, word)) {
             return false;
         }
     }

@@ -19,13 +19,13 @@ static void insert_row(HWND list, int position, const std::string& text)
 int list_box_fill(int start, const std::vector<std::string_view>& entries)
 {
     HWND list = g_app.list_box;
-    if (start == 0)
-        SendMessageA(list, LB_RESETCONTENT, 0, 0);
     ListFilter filter = list_filter(g_folder.typed_text, g_folder.current_folder, g_settings.search != 0);
     ListRows rows = list_box_rows(entries, [](std::string_view e) { return e; }, filter, start,
                                   g_listbox.parent_level, g_settings.listcount);
     // Redrawing once after the whole fill instead of after every row.
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    if (start == 0)
+        SendMessageA(list, LB_RESETCONTENT, 0, 0);
     int position = start;
     for (const std::string& row : rows.rows)
         insert_row(list, position++, row);
@@ -37,9 +37,9 @@ int list_box_fill(int start, const std::vector<std::string_view>& entries)
 void second_list_box_fill()
 {
     HWND list = g_app.second_list_box;
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
     NamePattern typed = name_pattern(g_folder.typed_text, g_settings.search != 0);
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
     // Appending in list order shows the same rows as inserting each passing
     // bookmark at position 0 from the last to the first, without moving rows.
     for (const std::string_view bookmark : bookmark_entries())
