@@ -7,6 +7,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <string>
+
 struct Seams {
     // Full path of the running executable (GetModuleFileNameA). Tests point
     // it at a temporary folder so that every program file lands there.
@@ -21,6 +23,10 @@ struct Seams {
 };
 
 extern Seams g_seams;
+
+// The whole module path through g_seams.module_file_name, growing the buffer
+// until the name fits. False when the name cannot be had.
+bool module_path(std::string& path);
 
 // The real calls, for tests that put them back.
 Seams real_seams();

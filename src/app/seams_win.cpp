@@ -1,5 +1,7 @@
 #include "app/seams.h"
 
+#include <vector>
+
 static bool real_module_file_name(char* buffer, DWORD size, DWORD* length)
 {
     DWORD n = GetModuleFileNameA(nullptr, buffer, size);
@@ -44,3 +46,17 @@ Seams real_seams()
 }
 
 Seams g_seams = real_seams();
+
+bool module_path(std::string& path)
+{
+    // Module names may exceed MAX_PATH with long path support.
+    std::vector<char> buffer(MAX_PATH);
+    DWORD length = 0;
+    while (!g_seams.module_file_name(buffer.data(), DWORD(buffer.size()), &length)) {
+        if (buffer.size() >= 32768)
+            return false;
+        buffer.resize(buffer.size() * 2);
+    }
+    path.assign(buffer.data(), length);
+    return true;
+}

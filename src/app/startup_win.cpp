@@ -16,15 +16,10 @@
 
 bool executable_folder(std::string& folder)
 {
-    // Module names may exceed MAX_PATH with long path support; grow until it fits.
-    std::vector<char> buffer(MAX_PATH);
-    DWORD length = 0;
-    while (!g_seams.module_file_name(buffer.data(), DWORD(buffer.size()), &length)) {
-        if (buffer.size() >= 32768)
-            return false;
-        buffer.resize(buffer.size() * 2);
-    }
-    folder = folder_of_module_path(std::string_view(buffer.data(), length));
+    std::string path;
+    if (!module_path(path))
+        return false;
+    folder = folder_of_module_path(path);
     return true;
 }
 

@@ -193,14 +193,8 @@ void check_generation1_item(const BackupPass& pass, const std::string& relative,
 
 bool stowa_program_folder(std::string& folder)
 {
-    std::vector<char> buffer(MAX_PATH);
-    DWORD length = 0;
-    while (!g_seams.module_file_name(buffer.data(), DWORD(buffer.size()), &length)) {
-        if (buffer.size() >= 32768)
-            return false;
-        buffer.resize(buffer.size() * 2);
-    }
-    return program_folder_of(std::string_view(buffer.data(), length), folder);
+    std::string path;
+    return module_path(path) && program_folder_of(path, folder);
 }
 
 void stowa_pause()
