@@ -6,22 +6,11 @@
 #include "app/settings.h"
 #include "lists/data_files.h"
 #include "lists/string_lists.h"
+#include "lists_fixture.h"
 
 namespace {
 
-class DataFiles : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        lists_reset_all();
-        g_settings.addmode = 0;
-    }
-    void TearDown() override
-    {
-        lists_reset_all();
-        g_settings.addmode = 0;
-    }
-};
+class DataFiles : public ListsTest {};
 
 std::vector<std::string> stored_lines(std::string_view text)
 {

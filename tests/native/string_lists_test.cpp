@@ -6,6 +6,7 @@
 
 #include "app/settings.h"
 #include "lists/string_lists.h"
+#include "lists_fixture.h"
 
 namespace {
 
@@ -26,20 +27,6 @@ std::vector<Row> data_rows()
         rows.push_back({e.has_key, e.key, e.line});
     return rows;
 }
-
-class ListsTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        lists_reset_all();
-        g_settings.addmode = 0;
-    }
-    void TearDown() override
-    {
-        lists_reset_all();
-        g_settings.addmode = 0;
-    }
-};
 
 }  // namespace
 
