@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "app/startup.h"
 #include "app/seams.h"
 #include "app/settings.h"
 #include "folder/entry_table.h"

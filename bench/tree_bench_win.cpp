@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/app_state.h"
+#include "app/startup.h"
 #include "app/seams.h"
 #include "folder/entry_table.h"
 #include "folder/folder_ops.h"

@@ -8,12 +8,18 @@
 #include <shellapi.h>
 
 #include "app/app_state.h"
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "app/shutdown.h"
+#include "app/launch.h"
 #include "app/layout.h"
 #include "app/settings.h"
+#include "app/settings_file.h"
 #include "app/watchdog.h"
 #include "folder/folder_ops.h"
 #include "folder/folder_state.h"
 #include "folder/path_rules.h"
+#include "input/open_row.h"
 #include "input/subclass.h"
 #include "lists/list_ops.h"
 
@@ -75,9 +81,11 @@ static void on_create(HWND window, const CREATESTRUCTA* create)
     InitCommonControls();
     g_app.unsaved = 1;
 
+    // Without the executable folder the settings path stays empty and the
+    // settings keep their defaults: nothing is read from or written to
+    // whatever folder happens to be current.
     std::string folder;
-    executable_folder(folder);
-    g_app.settings_path = folder + "Nimbrel.ini";
+    g_app.settings_path = executable_folder(folder) ? folder + "Nimbrel.ini" : std::string();
 
     g_app.status_bar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_BOTTOM, "", window, 1);
     int edges[2] = {50, -1};
@@ -168,6 +176,11 @@ std::string window_text(HWND window)
     return text;
 }
 
+void set_title(const char* text)
+{
+    SetWindowTextA(g_app.main_window, text);
+}
+
 void set_status_text(int part, const char* text)
 {
     SendMessageA(g_app.status_bar, SB_SETTEXTA, part, reinterpret_cast<LPARAM>(text));
@@ -227,7 +240,7 @@ static void on_list_double_click()
         folder_view_refresh();
         SetFocus(g_app.text_box);
     } else {
-        launch_routine(target, "");
+        launch_routine(target);
     }
 }
 

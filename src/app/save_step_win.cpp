@@ -2,6 +2,8 @@
 #include <windows.h>
 
 #include "app/app_state.h"
+#include "app/main_window.h"
+#include "app/shutdown.h"
 #include "app/settings.h"
 #include "app/settings_file.h"
 #include "app/settings_rules.h"

@@ -1,6 +1,14 @@
-// The writing half of the settings file (settings_win.cpp); the reading half
-// is settings_load, declared with the window operations in app_state.h.
+// Reading and writing Nimbrel.ini (settings_win.cpp).
 #pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Reads every key at window creation, in the order of the file.
+void settings_load(HWND window);
+// The saved folder alone (the clipboard launch before any window exists).
+std::string settings_now_dir();
 
 // Writes every key the save step writes, in its order.
 void settings_save();

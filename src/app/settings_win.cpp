@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "app/startup.h"
 #include "app/seams.h"
 #include "app/settings.h"
 #include "app/settings_file.h"
@@ -119,6 +120,11 @@ void settings_load(HWND window)
     s.filter_file = filter_load("filter_file");
 
     s.which = which_held(s.which);
+}
+
+std::string settings_now_dir()
+{
+    return read_string("path", "NowDir", "");
 }
 
 void settings_save()

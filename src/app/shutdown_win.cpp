@@ -1,5 +1,6 @@
 // Every ending of the program goes through the shutdown routine.
 #include "app/app_state.h"
+#include "app/shutdown.h"
 #include "lists/list_state.h"
 
 void shutdown_routine()

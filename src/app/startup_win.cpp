@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "app/launch.h"
 #include "app/seams.h"
 #include "app/settings.h"
 #include "folder/folder_ops.h"
@@ -157,6 +160,12 @@ int nimbrel_main(HINSTANCE instance, const char* command_line)
     }
     if (!register_main_class(instance))
         return 1;
+    // Every file of the program lives beside the executable; without that
+    // folder nothing is read or written (the settings keep their defaults).
+    std::string folder;
+    const bool have_folder = executable_folder(folder);
+    if (have_folder)
+        g_app.settings_path = folder + "Nimbrel.ini";
     if (line == "clip" && clipboard_launch() > 32)
         return 0;
 
@@ -165,14 +174,14 @@ int nimbrel_main(HINSTANCE instance, const char* command_line)
         return 1;
     g_app.main_window = window;
 
-    std::string folder;
-    executable_folder(folder);
-    SHFILEINFOA info{};
-    if (SHGetFileInfoA(folder.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON))
-        g_app.program_folder_icon = info.hIcon;
-
-    ensure_folder(folder + "recent\\");
+    if (have_folder) {
+        SHFILEINFOA info{};
+        if (SHGetFileInfoA(folder.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON))
+            g_app.program_folder_icon = info.hIcon;
+        ensure_folder(folder + "recent\\");
+    }
     fill_first_content(line);
-    CreateDirectoryA((folder + "Nimbrellog").c_str(), nullptr);
+    if (have_folder)
+        CreateDirectoryA((folder + "Nimbrellog").c_str(), nullptr);
     return run_message_loop();
 }

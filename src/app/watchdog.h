@@ -38,6 +38,9 @@ inline constexpr unsigned IDLE_END_MESSAGE = 0x8000 + 0x10;  // WM_APP + 0x10
 // Starts the watchdog thread for the window being created; the idle limit is
 // the one read from the settings at this moment.
 void watchdog_start_thread(void* window, int idle_limit_seconds);
+// Window creation: the clock starts and the thread with the limit read from
+// the settings.
+void watchdog_start(void* window);
 // The main window received IDLE_END_MESSAGE: a message of the current
 // watchdog runs the shutdown routine; one of an earlier window is ignored.
 void idle_limit_reached(uintptr_t run_number);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/app_state.h"
+#include "app/shutdown.h"
 #include "app/settings.h"
 #include "app/watchdog.h"
 
@@ -59,7 +60,7 @@ void watchdog_start_thread(void* window, int idle_limit_seconds)
         delete run;
 }
 
-void watchdog_start(HWND window)
+void watchdog_start(void* window)
 {
     activity_clock_start();
     watchdog_start_thread(window, g_settings.timelimit);

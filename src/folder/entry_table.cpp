@@ -141,3 +141,13 @@ bool parent_ancestor(std::string_view entry, int n, std::string& ancestor)
     ancestor.assign(entry.substr(0, at));
     return true;
 }
+
+const Entry* row_entry(const EntryTable& table, int row)
+{
+    if (row < 0 || size_t(row) >= table.row_map.size())
+        return nullptr;
+    int index = table.row_map[size_t(row)];
+    if (index < 0 || size_t(index) >= table.entries.size())
+        return nullptr;
+    return &table.entries[size_t(index)];
+}

@@ -65,3 +65,7 @@ std::string numbered_row_text(int row, std::string_view text);
 // the n-th lies in the first two bytes (nothing or a bare drive letter would
 // be left: C:\a\b\c.txt has no ancestor at level 4).
 bool parent_ancestor(std::string_view entry, int n, std::string& ancestor);
+
+// The entry behind folder view row r, or nothing when the row or its entry
+// no longer exists (a scan empties the table before the next refresh).
+const Entry* row_entry(const EntryTable& table, int row);

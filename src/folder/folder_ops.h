@@ -45,8 +45,7 @@ void focus_step();
 void select_first_row();
 void parent_path_edit();
 void record_visit(const std::string& folder, const std::string& text);
-void open_row(int row);
 
-// Scans the current folder, or the folder written in the text box when the
-// current folder is empty (the "clip" start and hand-over).
-void scan_current_or_typed_folder();
+
+
+

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "app/app_state.h"
+#include "app/main_window.h"
 #include "folder/folder_ops.h"
 #include "folder/folder_state.h"
 #include "folder/navigation.h"

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "app/app_state.h"
+#include "app/main_window.h"
 #include "folder/folder_ops.h"
 #include "folder/folder_state.h"
 #include "folder/path_rules.h"

@@ -1,5 +1,6 @@
-// The controls' replacement window procedures. Each consumes the keys of its
-// own control and passes everything else to the procedure it replaced.
+// Subclassing of the five controls, and the procedures of the list boxes,
+// the folder view and the number box, which for now pass every message to
+// the procedure they replaced. The text box has its own file.
 #include "input/subclass.h"
 
 #include "app/app_state.h"
@@ -17,11 +18,6 @@ void subclass_controls()
     g_app.previous_folder_view = replace_procedure(g_app.folder_view, folder_view_procedure);
     g_app.previous_number_box = replace_procedure(g_app.number_box, number_box_procedure);
     g_app.previous_second_list_box = replace_procedure(g_app.second_list_box, second_list_box_procedure);
-}
-
-LRESULT CALLBACK text_box_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
-{
-    return CallWindowProcA(g_app.previous_text_box, window, message, wparam, lparam);
 }
 
 LRESULT CALLBACK list_box_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam)

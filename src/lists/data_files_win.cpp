@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/app_state.h"
+#include "app/startup.h"
 #include "lists/data_files.h"
 #include "lists/data_files_io.h"
 #include "lists/string_lists.h"

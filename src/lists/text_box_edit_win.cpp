@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "app/app_state.h"
+#include "app/main_window.h"
 #include "lists/text_box_edit.h"
 
 static void text_box_selection(DWORD& start, DWORD& end)

@@ -11,6 +11,7 @@
 #include "lists/data_files_io.h"
 #include "lists/list_state.h"
 #include "lists/string_lists.h"
+#include "app/shutdown.h"
 
 namespace {
 

@@ -8,6 +8,8 @@
 #include "app/settings.h"
 #include "folder/folder_state.h"
 #include "lists/list_state.h"
+#include "app/main_window.h"
+#include "app/startup.h"
 
 static std::string g_module_path;
 

@@ -8,6 +8,8 @@
 #include "folder/folder_ops.h"
 #include "folder/folder_state.h"
 #include "lists/list_state.h"
+#include "app/main_window.h"
+#include "app/startup.h"
 
 static std::string class_of(HWND h)
 {

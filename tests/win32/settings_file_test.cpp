@@ -8,6 +8,7 @@
 #include "folder/folder_state.h"
 #include "lists/list_state.h"
 #include "lists/string_lists.h"
+#include "app/shutdown.h"
 
 namespace {
 

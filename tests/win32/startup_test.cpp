@@ -1,6 +1,8 @@
 #include "fixture.h"
 
 #include "lists/list_state.h"
+#include "app/main_window.h"
+#include "app/startup.h"
 
 static bool g_timer_fired = false;
 

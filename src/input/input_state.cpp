@@ -1,0 +1,3 @@
+#include "input/input_state.h"
+
+InputState g_input;
