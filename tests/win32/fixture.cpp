@@ -1,11 +1,14 @@
 #include "fixture.h"
 
 #include <shellapi.h>
+#include <commctrl.h>
 
 #include <fstream>
 #include <sstream>
 
 #include "app/settings.h"
+#include "folder/file_ops.h"
+#include "input/input_state.h"
 #include "folder/folder_state.h"
 #include "lists/list_state.h"
 #include "app/main_window.h"
@@ -124,6 +127,55 @@ std::string text_of(HWND window)
     return window_text(window);
 }
 
+std::string status_part(int part)
+{
+    // The length message counts characters under Wine, not bytes: read into
+    // a buffer large enough for any part and take the text up to its end.
+    std::string text(4096, '\0');
+    SendMessageA(g_app.status_bar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(strlen(text.c_str()));
+    return text;
+}
+
+std::string clipboard_now()
+{
+    std::string text;
+    clipboard_text(text);
+    return text;
+}
+
+void clipboard_set(const std::string& text)
+{
+    clipboard_put_text(nullptr, text);
+}
+
+std::vector<ShellCall> g_shell_calls;
+static INT_PTR g_shell_result = 42;
+
+void record_shell_calls(INT_PTR result)
+{
+    g_shell_calls.clear();
+    g_shell_result = result;
+    g_seams.shell_execute = [](HWND, const char* verb, const char* file, const char* parameters, const char*,
+                               INT) {
+        g_shell_calls.push_back({verb ? verb : "", file ? file : "", parameters ? parameters : ""});
+        return reinterpret_cast<HINSTANCE>(g_shell_result);
+    };
+}
+
+std::vector<std::string> g_message_boxes;
+static int g_message_answer = IDOK;
+
+void record_message_boxes(int answer)
+{
+    g_message_boxes.clear();
+    g_message_answer = answer;
+    g_seams.message_box = [](HWND, const char* text, const char*, UINT) {
+        g_message_boxes.push_back(text ? text : "");
+        return g_message_answer;
+    };
+}
+
 void MainWindowTest::SetUp()
 {
     use_executable_folder(folder.path);
@@ -142,6 +194,9 @@ void MainWindowTest::create_window()
     g_listbox.list_state = 0;
     g_listbox.parent_level = 0;
     g_app.ending = false;
+    g_app.launched = false;
+    g_input = InputState{};
+    pending_drop();
     window = create_main_window(g_app.instance);
     ASSERT_NE(window, nullptr);
     g_app.main_window = window;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "app/app_state.h"
 #include "app/seams.h"
@@ -35,6 +36,21 @@ void type_text(HWND control, const std::string& text);
 void pump_messages();
 
 std::string text_of(HWND window);
+// Text of a part of the status bar.
+std::string status_part(int part);
+// The clipboard's text (empty when it holds none) and a way to set it.
+std::string clipboard_now();
+void clipboard_set(const std::string& text);
+
+// What the shell seam was asked to open, and the result it gives.
+struct ShellCall {
+    std::string verb, file, parameters;
+};
+extern std::vector<ShellCall> g_shell_calls;
+void record_shell_calls(INT_PTR result);
+// Message boxes shown through the seam (their texts), answered with `answer`.
+extern std::vector<std::string> g_message_boxes;
+void record_message_boxes(int answer);
 
 class MainWindowTest : public testing::Test {
 protected:
