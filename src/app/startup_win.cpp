@@ -166,8 +166,14 @@ int nimbrel_main(HINSTANCE instance, const char* command_line)
     const bool have_folder = executable_folder(folder);
     if (have_folder)
         g_app.settings_path = folder + "Nimbrel.ini";
-    if (line == "clip" && clipboard_launch() > 32)
-        return 0;
+    if (line == "clip") {
+        // The log folder first, so that a first-ever "clip" start that opens
+        // something keeps its log line.
+        if (have_folder)
+            CreateDirectoryA((folder + "Nimbrellog").c_str(), nullptr);
+        if (clipboard_launch() > 32)
+            return 0;
+    }
 
     HWND window = create_main_window(instance);
     if (!window)

@@ -197,6 +197,21 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    if (command == "set-clipboard") {
+        // Puts the argument on the clipboard as CF_TEXT for a "clip" start.
+        if (!OpenClipboard(nullptr))
+            return 1;
+        EmptyClipboard();
+        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, argument.size() + 1);
+        if (block) {
+            memcpy(GlobalLock(block), argument.c_str(), argument.size() + 1);
+            GlobalUnlock(block);
+            SetClipboardData(CF_TEXT, block);
+        }
+        CloseClipboard();
+        return block ? 0 : 1;
+    }
+
     HWND main = FindWindowA("Nimbrel", nullptr);
     if (command == "wait") {
         int tenths = (argument.empty() ? 20 : atoi(argument.c_str())) * 10;
