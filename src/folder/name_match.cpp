@@ -11,13 +11,6 @@ std::string ascii_lower(std::string_view text)
     return out;
 }
 
-// Length of the character at p: two bytes for a lead byte that has a second
-// byte, one otherwise (a lone lead byte at the end stands alone).
-static size_t character_length(std::string_view s, size_t p)
-{
-    return (is_lead_byte(static_cast<unsigned char>(s[p])) && p + 1 < s.size()) ? 2 : 1;
-}
-
 static bool is_full_width_blank(std::string_view s, size_t p, size_t length)
 {
     return length == 2 && static_cast<unsigned char>(s[p]) == 0x81 && static_cast<unsigned char>(s[p + 1]) == 0x40;
