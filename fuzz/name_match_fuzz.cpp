@@ -14,10 +14,8 @@
 static std::vector<std::string> words_by_marking(const std::string& p)
 {
     std::vector<size_t> starts;
-    for (size_t i = 0; i < p.size();) {
+    for (size_t i = 0; i < p.size(); i += character_length(p, i))
         starts.push_back(i);
-        i += (is_lead_byte(static_cast<unsigned char>(p[i])) && i + 1 < p.size()) ? 2 : 1;
-    }
     std::vector<std::string> words;
     std::string word;
     bool previous_separated = false;

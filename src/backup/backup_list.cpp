@@ -86,16 +86,9 @@ std::vector<std::string> parent_folders(std::string_view relative)
     std::string path(relative);
     trailing_separator_strip(path);
     std::vector<std::string> folders;
-    for (size_t i = 0; i < path.size();) {
-        unsigned char c = static_cast<unsigned char>(path[i]);
-        if (c == '\\') {
-            if (i > 0)
-                folders.push_back(path.substr(0, i));
-            ++i;
-        } else {
-            i += is_lead_byte(c) && i + 1 < path.size() ? 2 : 1;
-        }
-    }
+    for (size_t i = 0; i < path.size(); i += character_length(path, i))
+        if (path[i] == '\\' && i > 0)
+            folders.push_back(path.substr(0, i));
     return folders;
 }
 
