@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "backup/backup_list.h"
+#include "folder/path_rules.h"
 
 namespace {
 
@@ -140,7 +141,7 @@ struct Floor {
             return;
         do {
             std::string_view name = found.cFileName;
-            if (name == "." || name == "..")
+            if (is_dot_name(name))
                 continue;
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 if (!is_excluded_folder(name))
@@ -175,7 +176,7 @@ int count_files(const std::string& folder)
         return 0;
     do {
         std::string_view name = found.cFileName;
-        if (name == "." || name == "..")
+        if (is_dot_name(name))
             continue;
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             n += count_files(folder + found.cFileName + "\\");

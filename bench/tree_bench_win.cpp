@@ -12,6 +12,7 @@
 #include "app/seams.h"
 #include "folder/entry_table.h"
 #include "folder/folder_ops.h"
+#include "folder/path_rules.h"
 
 static int always_yes(HWND, const char*, const char*, UINT)
 {
@@ -35,7 +36,7 @@ static long bare_walk(const std::string& folder)
     if (h == INVALID_HANDLE_VALUE)
         return 0;
     do {
-        if (data.cFileName[0] == '.' && (data.cFileName[1] == 0 || (data.cFileName[1] == '.' && data.cFileName[2] == 0)))
+        if (is_dot_name(data.cFileName))
             continue;
         ++count;
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)

@@ -1,6 +1,8 @@
-// Checks the Shift-JIS path rules against a plain forward walk over the
-// bytes, for any input: separators found are real characters, cuts never
-// end inside a double-byte character, and nothing reads past the text.
+// Checks the Shift-JIS path rules against a forward walk over the bytes by
+// character_length, for any input: the backward character start test agrees
+// with the walk, separators found are real characters, cuts never end inside
+// a double-byte character, the case fold touches only character starts, and
+// nothing reads past the text.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -12,11 +14,8 @@
 static std::vector<bool> starts_by_walking(const std::string& s)
 {
     std::vector<bool> start(s.size() + 1, false);
-    size_t i = 0;
-    while (i < s.size()) {
+    for (size_t i = 0; i < s.size(); i += character_length(s, i))
         start[i] = true;
-        i += (is_lead_byte(static_cast<unsigned char>(s[i])) && i + 1 < s.size()) ? 2 : 1;
-    }
     start[s.size()] = true;
     return start;
 }
@@ -45,6 +44,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     trailing_separator_strip(stripped);
     if (stripped.size() > s.size() || s.compare(0, stripped.size(), stripped) != 0)
         abort();
+
+    std::string folded = ascii_folded(s);
+    if (folded.size() != s.size())
+        abort();
+    for (size_t p = 0; p < s.size(); ++p) {
+        bool letter = start[p] && s[p] >= 'A' && s[p] <= 'Z';
+        if (folded[p] != (letter ? char(s[p] - 'A' + 'a') : s[p]))
+            abort();
+    }
 
     std::string folder = folder_of_module_path(s);
     if (folder.size() > s.size() || s.compare(0, folder.size(), folder) != 0)

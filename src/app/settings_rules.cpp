@@ -50,11 +50,7 @@ std::string filter_repaired(std::string_view stored)
 {
     if (filter_needs_repair(stored))
         return std::string();
-    std::string out(stored);
-    for (size_t i = 0; i < out.size(); ++i)
-        if (out[i] >= 'A' && out[i] <= 'Z' && character_start(out, i))
-            out[i] = char(out[i] - 'A' + 'a');
-    return out;
+    return ascii_folded(stored);
 }
 
 std::string backup_date_held(std::string_view stored)

@@ -2,22 +2,17 @@
 
 #include "folder/path_rules.h"
 
-static char lower_ascii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
-
 bool is_excluded_folder(std::string_view name)
 {
     if (name == "stowa" || name == "rstr")
         return true;
     // Walk character by character: a match may only start at a character of
-    // its own, and the three bytes must be three single-byte characters.
-    for (size_t i = 0; i < name.size();) {
-        if (i + 3 <= name.size() && lower_ascii(name[i]) == 'l' && lower_ascii(name[i + 1]) == 'o' &&
-            lower_ascii(name[i + 2]) == 'g')
+    // its own. Each byte is folded only once the bytes before it proved to be
+    // single-byte letters, so every folded byte begins a character.
+    for (size_t i = 0; i < name.size(); i += character_length(name, i)) {
+        if (i + 3 <= name.size() && ascii_fold(name[i]) == 'l' && ascii_fold(name[i + 1]) == 'o' &&
+            ascii_fold(name[i + 2]) == 'g')
             return true;
-        i += is_lead_byte(static_cast<unsigned char>(name[i])) && i + 1 < name.size() ? 2 : 1;
     }
     return false;
 }
@@ -91,16 +86,9 @@ std::vector<std::string> parent_folders(std::string_view relative)
     std::string path(relative);
     trailing_separator_strip(path);
     std::vector<std::string> folders;
-    for (size_t i = 0; i < path.size();) {
-        unsigned char c = static_cast<unsigned char>(path[i]);
-        if (c == '\\') {
-            if (i > 0)
-                folders.push_back(path.substr(0, i));
-            ++i;
-        } else {
-            i += is_lead_byte(c) && i + 1 < path.size() ? 2 : 1;
-        }
-    }
+    for (size_t i = 0; i < path.size(); i += character_length(path, i))
+        if (path[i] == '\\' && i > 0)
+            folders.push_back(path.substr(0, i));
     return folders;
 }
 

@@ -10,6 +10,7 @@
 
 #include "app/seams.h"
 #include "backup/stowa_win.h"
+#include "folder/path_rules.h"
 
 namespace {
 
@@ -245,7 +246,7 @@ std::vector<FolderEntry> folder_entries(const std::string& folder)
         return entries;
     do {
         std::string_view name = found.cFileName;
-        if (name == "." || name == "..")
+        if (is_dot_name(name))
             continue;
         entries.push_back(FolderEntry{std::string(name), found.dwFileAttributes,
                                       (ULONGLONG(found.nFileSizeHigh) << 32) | found.nFileSizeLow,

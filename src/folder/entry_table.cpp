@@ -127,12 +127,9 @@ bool parent_ancestor(std::string_view entry, int n, std::string& ancestor)
     // One forward walk collects the separators that are characters of their
     // own; a backward test of each byte would cost O(n^2) on lead-byte runs.
     std::vector<size_t> separators;
-    for (size_t i = 0; i < entry.size();) {
-        unsigned char c = static_cast<unsigned char>(entry[i]);
-        if (c == '\\' || c == ':' || c == '/')
+    for (size_t i = 0; i < entry.size(); i += character_length(entry, i))
+        if (entry[i] == '\\' || entry[i] == ':' || entry[i] == '/')
             separators.push_back(i);
-        i += (is_lead_byte(c) && i + 1 < entry.size()) ? 2 : 1;
-    }
     if (separators.size() < size_t(n))
         return false;
     size_t at = separators[separators.size() - size_t(n)];

@@ -11,6 +11,7 @@
 #include "folder/folder_ops.h"
 #include "folder/folder_state.h"
 #include "folder/name_match.h"
+#include "folder/path_rules.h"
 #include "lists/list_state.h"
 
 namespace {
@@ -31,11 +32,6 @@ struct ScanRun {
     ULONGLONG caption_shown_at = 0;
     bool caption_pending = false;   // the caption lags behind `caption`
 };
-
-bool is_dot_name(const char* name)
-{
-    return (name[0] == '.' && name[1] == '\0') || (name[0] == '.' && name[1] == '.' && name[2] == '\0');
-}
 
 // An open enumeration of one pattern. The folder validity test reads ahead
 // only as far as the first folder after the first entry (an ordinary folder

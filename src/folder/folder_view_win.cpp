@@ -215,10 +215,8 @@ int64_t folder_total(const std::string& pattern, int& file_count_limit)
     std::string prefix = pattern_prefix(pattern);
     int64_t sum = 0;
     do {
-        bool dot = data.cFileName[0] == '.' &&
-                   (data.cFileName[1] == '\0' || (data.cFileName[1] == '.' && data.cFileName[2] == '\0'));
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            if (!dot)
+            if (!is_dot_name(data.cFileName))
                 sum += folder_total(prefix + data.cFileName + "\\*", file_count_limit);
         } else if (data.dwFileAttributes <= 0x1000) {
             ++file_count_limit;

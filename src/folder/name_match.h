@@ -1,6 +1,9 @@
 // The name match: the filter of the folder view, the list boxes and the
-// folder and file name filters. Texts are Shift-JIS bytes; only the ASCII
-// letters A to Z are compared without regard to case.
+// folder and file name filters. Texts are Shift-JIS bytes compared as whole
+// characters: a word is found only where it begins on a character of the
+// name, so the letter a never matches the second byte of ア (0x83 0x41). The
+// letters A to Z are compared without regard to case where they are
+// characters of their own; full-width letters match only themselves.
 #pragma once
 
 #include <string>
@@ -8,11 +11,11 @@
 #include <vector>
 
 // A pattern cut into its words once, so that a refresh that tests thousands
-// of names against the same typed text cuts and lower-cases it only once.
+// of names against the same typed text cuts and folds it only once.
 struct NamePattern {
     bool word_match = true;
-    std::string prefix;              // prefix match: the lower-cased pattern
-    std::vector<std::string> words;  // word match: the non-empty words, lower-cased
+    std::string prefix;              // prefix match: the pattern, case-folded
+    std::vector<std::string> words;  // word match: the non-empty words, case-folded
 };
 
 // Cuts a pattern into words (word_match) or keeps it as a prefix.
@@ -27,6 +30,3 @@ bool name_match(std::string_view pattern, std::string_view name, bool word_match
 // The words of a word-match pattern in the order they are cut, empty words
 // left out (exposed for the tests of the cutting rule).
 std::vector<std::string> name_pattern_words(std::string_view pattern);
-
-// A copy with A to Z turned into a to z, byte by byte.
-std::string ascii_lower(std::string_view text);

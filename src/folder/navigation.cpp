@@ -15,12 +15,9 @@ ParentEdit parent_path_text(std::string_view text, std::string_view current_fold
     }
     // One forward walk finds the separators that are characters of their own.
     size_t separators = 0;
-    for (size_t i = 0; i < text.size();) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c == '\\' || c == ':')
+    for (size_t i = 0; i < text.size(); i += character_length(text, i))
+        if (text[i] == '\\' || text[i] == ':')
             ++separators;
-        i += (is_lead_byte(c) && i + 1 < text.size()) ? 2 : 1;
-    }
     if (separators < 2)
         return PARENT_EDIT_DRIVE_LIST;
 

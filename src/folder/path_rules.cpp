@@ -1,8 +1,16 @@
 #include "folder/path_rules.h"
 
-bool is_lead_byte(unsigned char c)
+std::string ascii_folded(std::string_view s)
 {
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+    std::string out(s);
+    for (size_t i = 0; i < out.size(); i += character_length(out, i))
+        out[i] = ascii_fold(out[i]);
+    return out;
+}
+
+bool is_dot_name(std::string_view name)
+{
+    return name == "." || name == "..";
 }
 
 bool character_start(std::string_view s, size_t p)
@@ -55,12 +63,9 @@ size_t last_separator(std::string_view s)
     size_t found = std::string_view::npos;
     // Walk forward character by character: cheaper than a backwards test at
     // every backslash, and it never mistakes a second byte for a separator.
-    for (size_t i = 0; i < s.size();) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        if (c == '\\')
+    for (size_t i = 0; i < s.size(); i += character_length(s, i))
+        if (s[i] == '\\')
             found = i;
-        i += (is_lead_byte(c) && i + 1 < s.size()) ? 2 : 1;
-    }
     return found;
 }
 
@@ -71,8 +76,7 @@ std::string folder_of_module_path(std::string_view module_path)
         return std::string(module_path.substr(0, sep + 1));
     if (module_path.empty())
         return std::string();
-    bool two = is_lead_byte(static_cast<unsigned char>(module_path[0])) && module_path.size() > 1;
-    return std::string(module_path.substr(0, two ? 2 : 1));
+    return std::string(module_path.substr(0, character_length(module_path, 0)));
 }
 
 std::string path_kind_lookup_name(std::string_view path)

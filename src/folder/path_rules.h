@@ -11,7 +11,36 @@
 #include <string_view>
 
 // True for 0x81-0x9F and 0xE0-0xFC, the lead bytes of code page 932.
-bool is_lead_byte(unsigned char c);
+// Inline, with character_length and ascii_fold, because the name match calls
+// them for every byte of every name on each key release.
+inline bool is_lead_byte(unsigned char c)
+{
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+// Length in bytes of the character that begins at p (p below the size): 2 for
+// a lead byte that has a byte after it, else 1, so a lead byte that ends the
+// text stands alone. Stepping from 0 by this length visits exactly the
+// positions where character_start holds.
+inline size_t character_length(std::string_view s, size_t p)
+{
+    return (is_lead_byte(static_cast<unsigned char>(s[p])) && p + 1 < s.size()) ? 2 : 1;
+}
+
+// The case fold of a byte that begins a character: A to Z become a to z and
+// every other byte stays. Only for character starts: a second byte in the
+// range of A to Z (ア is 0x83 0x41) is part of its character, not a letter.
+inline char ascii_fold(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
+
+// A copy of the text with ascii_fold applied to every character start.
+std::string ascii_folded(std::string_view s);
+
+// True for "." and "..", the entries of a folder listing that stand for the
+// folder itself and its parent.
+bool is_dot_name(std::string_view name);
 
 // True when the byte at position p begins a character: p is 0, or the run of
 // lead bytes directly before p has even length. A position at or past the end

@@ -95,3 +95,47 @@ TEST(CutAtCharacter, NeverSplitsADoubleByteCharacter)
         japanese += A_JP;
     EXPECT_EQ(cut_at_character(japanese, 511).size(), 510u);
 }
+
+TEST(CharacterLength, Table)
+{
+    struct Case {
+        std::string text;
+        size_t position, length;
+    } cases[] = {
+        {"a" SO, 0, 1},
+        {"a" SO, 1, 2},
+        {"\x81", 0, 1},       // a lead byte that ends the text stands alone
+        {"a\x81", 1, 1},
+        {"\xA0\x41", 0, 1},   // half-width katakana is one byte
+        {"\xFC\x41", 0, 2},
+        {"\xFD\x41", 0, 1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(character_length(c.text, c.position), c.length) << c.text << " at " << c.position;
+}
+
+TEST(AsciiFolded, OnlyCharacterStartsAreFolded)
+{
+    struct Case {
+        std::string in, out;
+    } cases[] = {
+        {"ABC.Txt", "abc.txt"},
+        {"\x83\x41", "\x83\x41"},                   // ア: its second byte is no capital A
+        {"Z\x83\x5A" "Z", "z\x83\x5A" "z"},         // セ between two letters
+        {"\x82\x60", "\x82\x60"},                   // full-width Ａ is not folded
+        {"\x81\x81\x81" "A", "\x81\x81\x81" "A"},   // odd lead run: A is a second byte
+        {"\x81\x81" "A", "\x81\x81" "a"},           // even run: A is a letter
+        {"\xA0" "A", "\xA0" "a"},
+        {"", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ascii_folded(c.in), c.out) << c.in;
+}
+
+TEST(DotName, OnlyTheTwoFolderEntries)
+{
+    EXPECT_TRUE(is_dot_name("."));
+    EXPECT_TRUE(is_dot_name(".."));
+    for (const char* name : {"", "...", ".a", "a.", ".git", "..\\"})
+        EXPECT_FALSE(is_dot_name(name)) << name;
+}

@@ -13,6 +13,7 @@
 #include "app/seams.h"
 #include "backup/stowa_win.h"
 #include "fixture.h"
+#include "folder/path_rules.h"
 
 #define SO "\x83\x5C"  // ソ
 #define HYO "\x95\x5C" // 表
@@ -60,7 +61,7 @@ void collect(const std::string& base, const std::string& relative, std::set<std:
         return;
     do {
         std::string name = found.cFileName;
-        if (name == "." || name == "..")
+        if (is_dot_name(name))
             continue;
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             out.insert(relative + name + "\\");
