@@ -271,8 +271,13 @@ LRESULT CALLBACK main_window_procedure(HWND window, UINT message, WPARAM wparam,
         idle_limit_reached(uintptr_t(wparam));
         break;
     case WM_COMMAND:
-        if (HIWORD(wparam) == LBN_DBLCLK)
-            on_list_double_click();
+        // Every child has identifier 1: the sending window tells the lists apart.
+        if (HIWORD(wparam) == LBN_DBLCLK) {
+            if (reinterpret_cast<HWND>(lparam) == g_app.second_list_box)
+                list_entry_open(g_app.second_list_box, 0);
+            else
+                on_list_double_click();
+        }
         return 0;
     case WM_CTLCOLOREDIT:
         SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);

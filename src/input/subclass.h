@@ -12,3 +12,11 @@ LRESULT CALLBACK list_box_procedure(HWND window, UINT message, WPARAM wparam, LP
 LRESULT CALLBACK folder_view_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 LRESULT CALLBACK number_box_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 LRESULT CALLBACK second_list_box_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+// The keys every control shares (shared_keys_win.cpp): consumes its keys,
+// hands the rest to the control's previous procedure.
+LRESULT shared_key_handler(HWND window, UINT message, WPARAM wparam, LPARAM lparam, WNDPROC previous);
+
+// Enter in a list box (list_box_proc_win.cpp): the chosen entry is listed
+// when it is a folder (unless Ctrl is held) or opened. False for no entry.
+bool list_entry_open(HWND list, int key);

@@ -1,6 +1,4 @@
-// Subclassing of the five controls, and the procedures of the list boxes,
-// the folder view and the number box, which for now pass every message to
-// the procedure they replaced. The text box has its own file.
+// Subclassing of the five controls; each procedure has a file of its own.
 #include "input/subclass.h"
 
 #include "app/app_state.h"
@@ -18,24 +16,4 @@ void subclass_controls()
     g_app.previous_folder_view = replace_procedure(g_app.folder_view, folder_view_procedure);
     g_app.previous_number_box = replace_procedure(g_app.number_box, number_box_procedure);
     g_app.previous_second_list_box = replace_procedure(g_app.second_list_box, second_list_box_procedure);
-}
-
-LRESULT CALLBACK list_box_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
-{
-    return CallWindowProcA(g_app.previous_list_box, window, message, wparam, lparam);
-}
-
-LRESULT CALLBACK folder_view_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
-{
-    return CallWindowProcA(g_app.previous_folder_view, window, message, wparam, lparam);
-}
-
-LRESULT CALLBACK number_box_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
-{
-    return CallWindowProcA(g_app.previous_number_box, window, message, wparam, lparam);
-}
-
-LRESULT CALLBACK second_list_box_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
-{
-    return CallWindowProcA(g_app.previous_second_list_box, window, message, wparam, lparam);
 }

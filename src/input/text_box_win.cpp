@@ -16,6 +16,8 @@
 #include "folder/path_rules.h"
 #include "input/input_state.h"
 #include "input/launchers.h"
+#include "input/menus.h"
+#include "input/number_box_ops.h"
 #include "input/open_row.h"
 #include "input/subclass.h"
 #include "input/text_box_keys.h"
@@ -135,7 +137,9 @@ bool on_key_down(int key)
     case TextBoxKey::focus_bookmarks:
         focus_bookmarks();
         break;
-    case TextBoxKey::mode_step:  // the mode step arrives with the number box
+    case TextBoxKey::mode_step:
+        mode_step();
+        break;
     case TextBoxKey::none:
         break;
     }
@@ -231,7 +235,7 @@ void enter_key()
 }
 
 // Returns true when the character is consumed.
-bool on_char(int character)
+bool on_char(int character, LPARAM lparam)
 {
     CharAction action = text_box_char(character, held(VK_CONTROL));
     switch (action.action) {
@@ -247,12 +251,17 @@ bool on_char(int character)
     case TextBoxChar::enter:
         enter_key();
         break;
-    // Copy, cut, paste and the window capture arrive with the file
-    // operations; until then the characters go on as typed.
     case TextBoxChar::paste:
+        paste(window_text(g_app.display_box));
+        break;
     case TextBoxChar::copy:
     case TextBoxChar::cut:
+        start_copy_or_cut(action.action == TextBoxChar::copy ? TransferKind::copy : TransferKind::cut,
+                          SourceOrigin::text_box);
+        break;
     case TextBoxChar::capture:
+        window_capture_key(g_app.text_box, lparam);
+        break;
     case TextBoxChar::none:
         break;
     }
@@ -273,9 +282,9 @@ LRESULT CALLBACK text_box_procedure(HWND window, UINT message, WPARAM wparam, LP
         on_key_up(int(wparam));
         break;
     case WM_CHAR:
-        if (on_char(int(wparam)))
+        if (on_char(int(wparam), lparam))
             return -1;
         break;
     }
-    return CallWindowProcA(g_app.previous_text_box, window, message, wparam, lparam);
+    return shared_key_handler(window, message, wparam, lparam, g_app.previous_text_box);
 }
