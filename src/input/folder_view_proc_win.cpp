@@ -13,6 +13,7 @@
 #include "folder/folder_state.h"
 #include "folder/path_rules.h"
 #include "input/launchers.h"
+#include "input/menus.h"
 #include "input/number_box_ops.h"
 #include "input/open_row.h"
 #include "input/shared_keys.h"

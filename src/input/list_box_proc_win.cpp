@@ -6,6 +6,7 @@
 
 #include "app/app_state.h"
 #include "app/launch.h"
+#include "app/main_window.h"
 #include "folder/file_ops.h"
 #include "folder/folder_ops.h"
 #include "folder/folder_state.h"

@@ -23,6 +23,7 @@
 #include "input/subclass.h"
 #include "lists/list_box_ops.h"
 #include "lists/list_ops.h"
+#include "lists/list_state.h"
 #include "lists/string_lists.h"
 
 namespace {

@@ -7,6 +7,9 @@
 #include <sstream>
 
 #include "app/settings.h"
+#include "folder/navigation.h"
+#include "folder/folder_ops.h"
+#include "lists/string_lists.h"
 #include "folder/file_ops.h"
 #include "input/input_state.h"
 #include "folder/folder_state.h"
@@ -210,4 +213,80 @@ void MainWindowTest::TearDown()
     pump_messages();
     g_app.main_window = nullptr;
     g_seams = real_seams();
+}
+
+void ControlsTest::SetUp()
+{
+    MainWindowTest::SetUp();
+    lists_reset_all();
+    CreateDirectoryA(folder.file("Nimbrellog").c_str(), nullptr);
+    CreateDirectoryA(folder.file("here").c_str(), nullptr);
+    CreateDirectoryA(folder.file("here\\sub").c_str(), nullptr);
+    folder.write("here\\report.txt", "r");
+    folder.write("here\\notes.txt", "n");
+    here = folder.file("here\\");
+    record_shell_calls(2);
+    record_message_boxes(IDOK);
+    create_window();
+    go_to_folder(here);
+    SetFocus(g_app.text_box);
+}
+
+void ControlsTest::TearDown()
+{
+    MainWindowTest::TearDown();
+    lists_reset_all();
+}
+
+int ControlsTest::rows() const
+{
+    return int(SendMessageA(g_app.folder_view, LVM_GETITEMCOUNT, 0, 0));
+}
+
+static void hold_modifiers(bool ctrl, bool shift)
+{
+    BYTE keys[256] = {};
+    if (ctrl)
+        keys[VK_CONTROL] = keys[VK_LCONTROL] = 0x80;
+    if (shift)
+        keys[VK_SHIFT] = keys[VK_LSHIFT] = 0x80;
+    SetKeyboardState(keys);
+}
+
+static void release_modifiers()
+{
+    BYTE none[256] = {};
+    SetKeyboardState(none);
+}
+
+void send_char(HWND control, int character, bool ctrl, bool shift)
+{
+    hold_modifiers(ctrl, shift);
+    SendMessageA(control, WM_CHAR, WPARAM(character), 1);
+    release_modifiers();
+    pump_messages();
+}
+
+void press_key_only(HWND control, UINT vk, bool ctrl, bool shift)
+{
+    hold_modifiers(ctrl, shift);
+    UINT scan = MapVirtualKeyA(vk, MAPVK_VK_TO_VSC);
+    LPARAM down = 1 | (LPARAM(scan) << 16);
+    SendMessageA(control, WM_KEYDOWN, vk, down);
+    SendMessageA(control, WM_KEYUP, vk, down | (LPARAM(1) << 30) | (LPARAM(1) << 31));
+    release_modifiers();
+    pump_messages();
+}
+
+std::vector<std::string> list_rows(HWND list)
+{
+    std::vector<std::string> rows;
+    int n = int(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < n; ++i) {
+        std::string row(size_t(SendMessageA(list, LB_GETTEXTLEN, i, 0)) + 1, '\0');
+        LRESULT got = SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(row.data()));
+        row.resize(got > 0 ? size_t(got) : 0);
+        rows.push_back(row);
+    }
+    return rows;
 }

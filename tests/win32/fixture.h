@@ -63,3 +63,26 @@ protected:
     void SetUp() override;
     void TearDown() override;
 };
+
+// The main window listing a folder "here" with report.txt, notes.txt and the
+// empty folder sub; the shell seam records and fails every open (result 2),
+// message boxes answer OK. The text box has the focus.
+class ControlsTest : public MainWindowTest {
+protected:
+    std::string here;  // with its trailing backslash
+
+    void SetUp() override;
+    void TearDown() override;
+    HWND box() const { return g_app.text_box; }
+    void set_text(const std::string& text) { SetWindowTextA(box(), text.c_str()); }
+    void enter() { press_key(box(), VK_RETURN); }
+    int rows() const;
+    std::string title() const { return text_of(window); }
+};
+
+// Sends one character with the modifiers held, without its key messages.
+void send_char(HWND control, int character, bool ctrl = false, bool shift = false);
+// The key-down and key-up of a key with the modifiers held, and no character.
+void press_key_only(HWND control, UINT vk, bool ctrl = false, bool shift = false);
+// Row texts of a list box.
+std::vector<std::string> list_rows(HWND list);

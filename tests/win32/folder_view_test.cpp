@@ -37,18 +37,6 @@ std::vector<std::string> view_column(int column)
     return rows;
 }
 
-std::vector<std::string> list_rows(HWND list)
-{
-    std::vector<std::string> rows;
-    int n = int(SendMessageA(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < n; ++i) {
-        char text[1024] = "";
-        SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-        rows.push_back(text);
-    }
-    return rows;
-}
-
 int image_count()
 {
     HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(g_app.folder_view, LVM_GETIMAGELIST, LVSIL_SMALL, 0));

@@ -22,37 +22,7 @@ namespace {
 
 const char REGISTRATION_TITLE[] = "キー登録モード　-　F6～F9キーを押して下さい";
 
-class TextBoxTest : public MainWindowTest {
-protected:
-    std::string here;  // a folder with two files and a sub-folder
-
-    void SetUp() override
-    {
-        MainWindowTest::SetUp();
-        lists_reset_all();
-        CreateDirectoryA(folder.file("Nimbrellog").c_str(), nullptr);
-        CreateDirectoryA(folder.file("here").c_str(), nullptr);
-        CreateDirectoryA(folder.file("here\\sub").c_str(), nullptr);
-        folder.write("here\\report.txt", "r");
-        folder.write("here\\notes.txt", "n");
-        here = folder.file("here\\");
-        record_shell_calls(2);
-        record_message_boxes(IDOK);
-        create_window();
-        go_to_folder(here);
-        SetFocus(g_app.text_box);
-    }
-    void TearDown() override
-    {
-        MainWindowTest::TearDown();
-        lists_reset_all();
-    }
-    HWND box() const { return g_app.text_box; }
-    void set_text(const std::string& text) { SetWindowTextA(box(), text.c_str()); }
-    void enter() { press_key(box(), VK_RETURN); }
-    int rows() const { return int(SendMessageA(g_app.folder_view, LVM_GETITEMCOUNT, 0, 0)); }
-    std::string title() const { return text_of(window); }
-};
+using TextBoxTest = ControlsTest;
 
 }  // namespace
 
