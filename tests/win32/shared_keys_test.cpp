@@ -178,7 +178,12 @@ TEST_F(KeysTest, HelpShowsTheKeysAndOpensThePageOnYes)
 TEST_F(KeysTest, FolderViewWrapsWithTheTitleAndOpensRows)
 {
     ASSERT_EQ(rows(), 3);
+    set_title("Nimbrel");
     focus_row(0);
+    EXPECT_EQ(title(), here + "sub\\*");  // gaining the focus shows the first row's path
+    // The shared handler answers LVM_DELETEALLITEMS itself: the rows stay.
+    EXPECT_EQ(SendMessageA(g_app.folder_view, LVM_DELETEALLITEMS, 0, 0), 0);
+    EXPECT_EQ(rows(), 3);
     press_key(g_app.folder_view, VK_UP);
     EXPECT_EQ(focused_row(), 2);
     EXPECT_EQ(title(), g_entries.entries[size_t(g_entries.row_map[2])].path);
