@@ -124,8 +124,12 @@ bool on_key_down(WPARAM wparam, LPARAM lparam, LRESULT& result)
         delete_rows(false);
         return false;
     case VK_SPACE:
-        if (held(VK_CONTROL) && focused_row() >= 0)
+        // The list view would toggle the row back on Ctrl+Space: the key
+        // stops here, so rows marked in turn add up to a selection.
+        if (held(VK_CONTROL) && focused_row() >= 0) {
             set_row_state(focused_row(), LVIS_SELECTED, LVIS_SELECTED);
+            return true;
+        }
         return false;
     case VK_F1:
         show_help();
@@ -184,6 +188,10 @@ bool on_char(WPARAM wparam, LPARAM lparam)
         copy_focused_path(held(VK_SHIFT));
         return true;
     }
+    // Ctrl+Space marked the row on its key-down; forwarded, its character
+    // would ask to delete every row.
+    if (ctrl && wparam == ' ')
+        return true;
     if ((wparam >= '0' && wparam <= '9') || wparam == 0x0D || wparam == 0x08)
         return false;
     SendMessageA(g_app.text_box, WM_CHAR, wparam, lparam);

@@ -203,6 +203,18 @@ TEST_F(KeysTest, FolderViewWrapsWithTheTitleAndOpensRows)
     EXPECT_EQ(g_folder.current_folder, here + "sub\\*");
 }
 
+TEST_F(KeysTest, CtrlSpaceInTheFolderViewBuildsASelection)
+{
+    focus_row(0);
+    press_key(g_app.folder_view, VK_DOWN);
+    press_key(g_app.folder_view, VK_SPACE, true);
+    focus_row(2);
+    press_key(g_app.folder_view, VK_SPACE, true);
+    EXPECT_EQ(SendMessageA(g_app.folder_view, LVM_GETSELECTEDCOUNT, 0, 0), 2);
+    EXPECT_TRUE(g_message_boxes.empty());  // no question to delete every row
+    EXPECT_EQ(rows(), 3);
+}
+
 TEST_F(KeysTest, TypingInTheFolderViewGoesToTheTextBox)
 {
     set_text("");
