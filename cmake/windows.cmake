@@ -17,6 +17,15 @@ add_executable(Nimbrel WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win.cpp
 target_link_libraries(Nimbrel PRIVATE nimbrel_win)
 target_link_options(Nimbrel PRIVATE ${static_flags} -mwindows)
 
+# F1 opens help\help.html below the executable's folder, so the page goes
+# beside Nimbrel.exe. The copy runs on every build and only writes when the
+# page differs, so an edited page is there after the next build.
+add_custom_target(nimbrel_help ALL
+  COMMAND ${CMAKE_COMMAND} -E make_directory $<TARGET_FILE_DIR:Nimbrel>/help
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/help/help.html
+    $<TARGET_FILE_DIR:Nimbrel>/help/help.html
+  VERBATIM)
+
 if(EXISTS ${CMAKE_SOURCE_DIR}/src/backup/stowa_main_win.cpp)
   add_library(stowa_win STATIC ${STOWA_WIN_SOURCES})
   target_link_libraries(stowa_win PUBLIC nimbrel_core nimbrel_seams shell32 user32 kernel32)
