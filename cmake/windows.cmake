@@ -7,8 +7,14 @@ add_library(nimbrel_seams STATIC ${CMAKE_SOURCE_DIR}/src/app/seams_win.cpp)
 target_link_libraries(nimbrel_seams PUBLIC nimbrel_flags shell32 user32)
 target_include_directories(nimbrel_seams PUBLIC ${CMAKE_SOURCE_DIR}/src)
 
+# The safe write (temporary file, flush, one-step replace), shared by both
+# programs and the tests.
+add_library(nimbrel_safe_write STATIC ${CMAKE_SOURCE_DIR}/src/app/safe_write_win.cpp)
+target_link_libraries(nimbrel_safe_write PUBLIC nimbrel_flags kernel32)
+target_include_directories(nimbrel_safe_write PUBLIC ${CMAKE_SOURCE_DIR}/src)
+
 add_library(nimbrel_win STATIC ${NIMBREL_WIN_SOURCES})
-target_link_libraries(nimbrel_win PUBLIC nimbrel_core nimbrel_seams
+target_link_libraries(nimbrel_win PUBLIC nimbrel_core nimbrel_seams nimbrel_safe_write
   comctl32 shell32 shlwapi imm32 gdi32 user32 kernel32 ole32)
 target_compile_definitions(nimbrel_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 
@@ -19,7 +25,7 @@ target_link_options(Nimbrel PRIVATE ${static_flags} -mwindows)
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/src/backup/stowa_main_win.cpp)
   add_library(stowa_win STATIC ${STOWA_WIN_SOURCES})
-  target_link_libraries(stowa_win PUBLIC nimbrel_core nimbrel_seams shell32 user32 kernel32)
+  target_link_libraries(stowa_win PUBLIC nimbrel_core nimbrel_seams nimbrel_safe_write shell32 user32 kernel32)
   target_compile_definitions(stowa_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
   add_executable(stowa ${CMAKE_SOURCE_DIR}/src/backup/stowa_main_win.cpp)
   target_link_libraries(stowa PRIVATE stowa_win)
