@@ -45,6 +45,9 @@ include(GoogleTest)
 # Discovery would start Wine once more at build time; one ctest entry per
 # executable keeps the run short and still reports every failing case.
 add_test(NAME win32_tests COMMAND win32_tests --gtest_brief=1)
+# A hung test is ended by the watchdog of the test program within minutes;
+# the time limit here is the backstop should the program hang outside a test.
+set_tests_properties(win32_tests PROPERTIES TIMEOUT 900)
 
 # Small Windows programs used by the end-to-end tests: the window probe and
 # any helper program that a test needs (tests/e2e/*_win.cpp).
