@@ -7,8 +7,14 @@ add_library(nimbrel_seams STATIC ${CMAKE_SOURCE_DIR}/src/app/seams_win.cpp)
 target_link_libraries(nimbrel_seams PUBLIC nimbrel_flags shell32 user32)
 target_include_directories(nimbrel_seams PUBLIC ${CMAKE_SOURCE_DIR}/src)
 
+# The safe write (temporary file, flush, one-step replace), shared by both
+# programs and the tests.
+add_library(nimbrel_safe_write STATIC ${CMAKE_SOURCE_DIR}/src/app/safe_write_win.cpp)
+target_link_libraries(nimbrel_safe_write PUBLIC nimbrel_flags kernel32)
+target_include_directories(nimbrel_safe_write PUBLIC ${CMAKE_SOURCE_DIR}/src)
+
 add_library(nimbrel_win STATIC ${NIMBREL_WIN_SOURCES})
-target_link_libraries(nimbrel_win PUBLIC nimbrel_core nimbrel_seams
+target_link_libraries(nimbrel_win PUBLIC nimbrel_core nimbrel_seams nimbrel_safe_write
   comctl32 shell32 shlwapi imm32 gdi32 user32 kernel32 ole32)
 target_compile_definitions(nimbrel_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 
@@ -28,7 +34,7 @@ add_custom_target(nimbrel_help ALL
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/src/backup/stowa_main_win.cpp)
   add_library(stowa_win STATIC ${STOWA_WIN_SOURCES})
-  target_link_libraries(stowa_win PUBLIC nimbrel_core nimbrel_seams shell32 user32 kernel32)
+  target_link_libraries(stowa_win PUBLIC nimbrel_core nimbrel_seams nimbrel_safe_write shell32 user32 kernel32)
   target_compile_definitions(stowa_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
   add_executable(stowa ${CMAKE_SOURCE_DIR}/src/backup/stowa_main_win.cpp)
   target_link_libraries(stowa PRIVATE stowa_win)
@@ -48,6 +54,9 @@ include(GoogleTest)
 # Discovery would start Wine once more at build time; one ctest entry per
 # executable keeps the run short and still reports every failing case.
 add_test(NAME win32_tests COMMAND win32_tests --gtest_brief=1)
+# A hung test is ended by the watchdog of the test program within minutes;
+# the time limit here is the backstop should the program hang outside a test.
+set_tests_properties(win32_tests PROPERTIES TIMEOUT 900)
 
 # Small Windows programs used by the end-to-end tests: the window probe and
 # any helper program that a test needs (tests/e2e/*_win.cpp).

@@ -15,14 +15,23 @@ jobs=$(nproc 2>/dev/null || echo 2)
 # Makes the Wine prefix once: Japanese code page from the locale, and one
 # shared virtual desktop so that every process of the prefix sees the
 # others' windows and the desktop manages focus without a window manager.
+# Every step has a time limit; a prefix that did not come up is not marked
+# ready, so the next call tries again.
 wine_prefix_init() {
   if [ -f "$WINEPREFIX/.nimbrel-ready" ]; then return 0; fi
   mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1 || true
-  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1000x700 /f >/dev/null 2>&1
-  wineserver -w
+  timeout 300 wineboot -i >/dev/null 2>&1 || true
+  timeout 120 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 &&
+    timeout 120 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1000x700 /f >/dev/null 2>&1 ||
+    { echo "wine_prefix_init: the desktop settings could not be written" >&2; return 1; }
+  timeout 120 wineserver -w || { echo "wine_prefix_init: Wine did not end" >&2; return 1; }
   touch "$WINEPREFIX/.nimbrel-ready"
+}
+
+# Ends every process of the prefix and waits for Wine to close its files.
+end_wine() {
+  timeout 30 wineserver -k 2>/dev/null || true
+  timeout 60 wineserver -w 2>/dev/null || true
 }
 
 build_native_tree() {

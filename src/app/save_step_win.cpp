@@ -14,6 +14,6 @@ void save_step()
     g_settings.now_txt = now_txt_value(window_text(g_app.text_box));
     // The data files first, with today's daily history file last among them.
     data_files_save();
+    // The settings, which also record the date before stowa starts.
     settings_save();
-    daily_backup();
 }

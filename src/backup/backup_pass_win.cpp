@@ -3,11 +3,11 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <algorithm>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "app/safe_write.h"
 #include "app/seams.h"
 #include "backup/stowa_win.h"
 #include "folder/path_rules.h"
@@ -37,6 +37,7 @@ bool same_local_second(const FILETIME& a, const FILETIME& b)
 
 struct BackupPass {
     std::string folder;      // F
+    std::string backup;      // F + "stowa\"
     std::string generation1; // F + "stowa\1\"
     std::string generation2; // F + "stowa\2\"
     ItemList items;
@@ -141,31 +142,16 @@ void copy_walk(BackupPass& pass, const std::string& relative)
         pass.items.add(relative);
 }
 
-// Writes the list of generation 1 in one go: a temporary file in the same
-// folder, flushed, then swapped in, so that the list file is either the
-// whole new list or absent, never a part that a restore would trust.
+// Writes the list of generation 1 in one go through the safe write, so that
+// the list file is either the whole new list or absent (the rotation moved
+// the old one on), never a part that a restore would trust. Generation 1 mirrors F, so any name beside the
+// list file may be the mirror copy of a file of F; the temporary file lies
+// one level up instead, in the backup folder, which holds only the
+// generations and is on the same volume.
 void write_list_file(const BackupPass& pass)
 {
-    std::string text = list_file_text(pass.items);
-    std::string target = pass.generation1 + k_list_file_name;
-    char temporary[MAX_PATH];
-    if (!GetTempFileNameA(pass.generation1.c_str(), "stw", 0, temporary))
-        return;
-    HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    bool written = file != INVALID_HANDLE_VALUE;
-    for (size_t done = 0; written && done < text.size();) {
-        DWORD chunk = DWORD(std::min<size_t>(text.size() - done, 1 << 20));
-        DWORD wrote = 0;
-        written = WriteFile(file, text.data() + done, chunk, &wrote, nullptr) && wrote == chunk;
-        done += wrote;
-    }
-    if (file != INVALID_HANDLE_VALUE) {
-        written = FlushFileBuffers(file) && written;
-        CloseHandle(file);
-    }
-    if (!written ||
-        !MoveFileExA(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        DeleteFileA(temporary);
+    safe_write(pass.generation1 + k_list_file_name, list_file_text(pass.items),
+               pass.backup + k_list_file_name + ".tmp");
 }
 
 // An item of generation 1 that F no longer holds goes to generation 2.
@@ -315,7 +301,7 @@ void backup_pass(const std::string& folder)
     MoveFileA((generation(1) + "\\" + k_list_file_name).c_str(),
               (generation(2) + "\\" + k_list_file_name).c_str());
 
-    BackupPass pass{folder, generation(1) + "\\", generation(2) + "\\", {}, {}};
+    BackupPass pass{folder, backup + "\\", generation(1) + "\\", generation(2) + "\\", {}, {}};
     copy_walk(pass, "");
     write_list_file(pass);
     cleanup_walk(

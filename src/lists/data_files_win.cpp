@@ -1,21 +1,13 @@
-// The data files on disk: whole-file reads, writes that never leave a file
-// half-written, the load of all lists and the data-file half of the save.
+// The data files on disk: whole-file reads, the load of all lists and the
+// data-file half of the save, which writes each file through the safe write.
 #include <windows.h>
 
-#include <algorithm>
-
 #include "app/app_state.h"
+#include "app/safe_write.h"
 #include "app/startup.h"
 #include "lists/data_files.h"
 #include "lists/data_files_io.h"
 #include "lists/string_lists.h"
-
-WriteFault (*g_write_fault)(int step) = nullptr;
-
-static WriteFault fault_at(int step)
-{
-    return g_write_fault ? g_write_fault(step) : WriteFault::none;
-}
 
 std::optional<std::string> whole_file_read(const std::string& path)
 {
@@ -44,46 +36,6 @@ std::optional<std::string> whole_file_read(const std::string& path)
     return result;
 }
 
-static bool write_all(HANDLE file, std::string_view text)
-{
-    size_t done = 0;
-    while (done < text.size()) {
-        DWORD chunk = DWORD(std::min<size_t>(text.size() - done, size_t(1) << 30));
-        DWORD put = 0;
-        if (!WriteFile(file, text.data() + done, chunk, &put, nullptr) || put != chunk)
-            return false;
-        done += put;
-    }
-    return true;
-}
-
-bool whole_file_write(const std::string& path, std::string_view text)
-{
-    const std::string temporary = path + ".tmp";
-    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    WriteFault fault = WriteFault::none;
-    auto go_on = [&](int step) {
-        fault = fault_at(step);
-        return fault == WriteFault::none;
-    };
-    bool ok = go_on(0) && write_all(file, text) && go_on(1) && FlushFileBuffers(file) && go_on(2);
-    // A killed process also loses its handles, but removes nothing.
-    bool closed = CloseHandle(file) != 0;
-    if (fault == WriteFault::die)
-        return false;
-    ok = ok && closed && go_on(3);
-    if (fault == WriteFault::die)
-        return false;
-    // The old file is replaced only by a complete, flushed new one.
-    ok = ok && MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!ok)
-        DeleteFileA(temporary.c_str());
-    return ok;
-}
-
 uint64_t file_size_of(const std::string& path)
 {
     // Asked through the attributes, so that a file another program holds
@@ -101,16 +53,9 @@ std::string date_stamp_today()
     return date_stamp(now.wYear, now.wMonth, now.wDay);
 }
 
-static std::string program_file(const char* name)
+static std::string daily_history_path(const std::string& folder)
 {
-    std::string folder;
-    executable_folder(folder);
-    return folder + name;
-}
-
-static std::string daily_history_path()
-{
-    return program_file("recent\\") + date_stamp_today() + ".txt";
+    return folder + "recent\\" + date_stamp_today() + ".txt";
 }
 
 template <typename Reader>
@@ -123,16 +68,21 @@ static bool read_into(const std::string& path, Reader reader)
     return true;
 }
 
+// Without the executable folder nothing is read or written: the names
+// would otherwise resolve against the current directory.
 void data_files_load()
 {
+    std::string folder;
+    if (!executable_folder(folder))
+        return;
     lists_clear_for_reload();
-    read_into(daily_history_path(), recent_text_read);
-    read_into(program_file("bookmark.txt"), bookmark_text_read);
+    read_into(daily_history_path(folder), recent_text_read);
+    read_into(folder + "bookmark.txt", bookmark_text_read);
     if (g_lists.stamps.empty())
-        read_into(program_file("hanko.txt"), stamp_text_read);
-    read_into(program_file("ctrl.txt"), shortcut_text_read);
-    read_into(program_file("cmd.txt"), command_text_read);
-    const std::string data = program_file("data.txt");
+        read_into(folder + "hanko.txt", stamp_text_read);
+    read_into(folder + "ctrl.txt", shortcut_text_read);
+    read_into(folder + "cmd.txt", command_text_read);
+    const std::string data = folder + "data.txt";
     if (!read_into(data, data_text_read))
         read_into(data, data_text_read);
 }
@@ -140,20 +90,23 @@ void data_files_load()
 static void write_when_present(const std::string& path, const std::optional<std::string>& text)
 {
     if (text)
-        whole_file_write(path, *text);
+        safe_write(path, *text);
 }
 
 void data_files_save()
 {
-    const std::string data = program_file("data.txt");
+    std::string folder;
+    if (!executable_folder(folder))
+        return;
+    const std::string data = folder + "data.txt";
     std::optional<std::string> data_text = data_text_serialise();
     if (data_text && data_text_may_replace(file_size_of(data), data_text->size()))
-        whole_file_write(data, *data_text);
-    write_when_present(program_file("cmd.txt"), command_text_serialise());
-    write_when_present(program_file("ctrl.txt"), shortcut_text_serialise());
-    write_when_present(program_file("hanko.txt"), stamp_text_serialise());
-    write_when_present(program_file("bookmark.txt"), bookmark_text_serialise());
-    write_when_present(daily_history_path(), recent_text_serialise());
+        safe_write(data, *data_text);
+    write_when_present(folder + "cmd.txt", command_text_serialise());
+    write_when_present(folder + "ctrl.txt", shortcut_text_serialise());
+    write_when_present(folder + "hanko.txt", stamp_text_serialise());
+    write_when_present(folder + "bookmark.txt", bookmark_text_serialise());
+    write_when_present(daily_history_path(folder), recent_text_serialise());
 }
 
 bool target_found_on_disk(const std::string& target)

@@ -17,7 +17,7 @@ printf 'C:\\b1\nD:\\b2\n\nextra 1\nextra 2\n' >"$dir/bookmark.txt"
 printf 'C:\\w\trep\nC:\\nokey\nC:\\w\trep\n' >"$dir/recent/$today.txt"
 printf '[etc]\r\ntimelimit=0\r\nbackup=19990101\r\nfilterdate=7\r\nfilterdate3=1\r\n[mode]\r\nwhich=2\r\n[filter]\r\nfilter_dir=NULL\r\n' >"$dir/Nimbrel.ini"
 
-(cd "$dir" && timeout 60 wine ./Nimbrel.exe >/dev/null 2>&1); code=$?
+(cd "$dir" && timeout "$ONE_SHOT_LIMIT" wine ./Nimbrel.exe >/dev/null 2>&1); code=$?
 check "timelimit 0: the program ends by itself with code 0" "$code" "0"
 
 check "data.txt: duplicates dropped, tabs put back, bare entry gave way, command word gone" \
@@ -51,7 +51,7 @@ check "stowa.exe started without parameters" "$(tr -d '\r' <"$dir/stowa-started.
 # does not start stowa again.
 sed -i 's/^timelimit=5/timelimit=3/' "$dir/Nimbrel.ini"
 start=$(date +%s.%N)
-(cd "$dir" && timeout 60 wine ./Nimbrel.exe >/dev/null 2>&1); code=$?
+(cd "$dir" && timeout "$ONE_SHOT_LIMIT" wine ./Nimbrel.exe >/dev/null 2>&1); code=$?
 elapsed=$(echo "$(date +%s.%N) - $start" | bc)
 check "timelimit 3: ends by itself with code 0" "$code" "0"
 check_true "timelimit 3: ended after 3 to 15 seconds ($elapsed s)" \

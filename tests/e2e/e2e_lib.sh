@@ -1,7 +1,16 @@
 # Sourced by every end-to-end test (tests/e2e/*_test.sh). run.sh has started
 # Xvfb and the Wine prefix and exported BUILD_WIN (the cross build folder)
 # and E2E_TMP (a temporary root removed afterwards).
+#
+# Every Wine call runs under `timeout`, so that a stray modal box fails one
+# check instead of hanging the run: short calls (the probe, a second start,
+# a stowa pass) get ONE_SHOT_LIMIT seconds, a program started in the
+# background for a whole test PROGRAM_LIMIT.
 set -u
+# The shared helpers (end_wine among them) and the Wine settings.
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
+ONE_SHOT_LIMIT=120
+PROGRAM_LIMIT=600
 
 e2e_failures=0
 e2e_passes=0
@@ -23,7 +32,7 @@ check_true() {
 
 # Runs the window probe; its console output ends lines with CR LF.
 probe() {
-  wine "$BUILD_WIN/probe.exe" "$@" 2>/dev/null | tr -d '\r'
+  timeout "$ONE_SHOT_LIMIT" wine "$BUILD_WIN/probe.exe" "$@" 2>/dev/null | tr -d '\r'
 }
 
 # A fresh program folder under E2E_TMP holding a copy of the given
@@ -38,22 +47,16 @@ program_folder() {
 
 # The Windows form of a Unix path (Z:\...).
 win_path() {
-  winepath -w "$1" 2>/dev/null | tr -d '\r'
+  timeout "$ONE_SHOT_LIMIT" winepath -w "$1" 2>/dev/null | tr -d '\r'
 }
 
 # start_nimbrel DIR [ARGS...]: starts Nimbrel from DIR in the background and
-# waits for its window.
+# waits for its window. nimbrel_pid is the process of its time limit.
 start_nimbrel() {
   local dir=$1; shift
-  (cd "$dir" && exec wine ./Nimbrel.exe "$@" >/dev/null 2>&1) &
+  (cd "$dir" && exec timeout "$PROGRAM_LIMIT" wine ./Nimbrel.exe "$@" >/dev/null 2>&1) &
   nimbrel_pid=$!
   probe wait 30 >/dev/null
-}
-
-# Ends every process of the prefix (between tests).
-end_wine() {
-  wineserver -k 2>/dev/null || true
-  wineserver -w 2>/dev/null || true
 }
 
 # click_control ROLE: clicks the middle of a control (there is no window

@@ -20,7 +20,7 @@ check "all fourteen entries listed" "$(echo "$rows" | wc -l)" "14"
 
 # A second start hands over a sub-folder: it becomes the listed folder.
 : >"$listed/x/inner.txt"
-(cd "$dir" && wine ./Nimbrel.exe "$target\\x" >/dev/null 2>&1)
+(cd "$dir" && timeout "$ONE_SHOT_LIMIT" wine ./Nimbrel.exe "$target\\x" >/dev/null 2>&1)
 check_true "hand-over lists the sub-folder" wait_until 5 test "$(probe view | cut -f1)" == "1.inner.txt"
 check "display box follows the hand-over" "$(probe text display)" "$target\\x\\"
 end_wine

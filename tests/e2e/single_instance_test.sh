@@ -16,7 +16,7 @@ check_true "typed text arrives in the text box" wait_until 5 test "$(probe text 
 probe minimize
 check "window is minimised" "$(probe iconic)" "1"
 target=$(win_path "$dir")
-(cd "$dir" && wine ./Nimbrel.exe "$target" >/dev/null 2>&1); code=$?
+(cd "$dir" && timeout "$ONE_SHOT_LIMIT" wine ./Nimbrel.exe "$target" >/dev/null 2>&1); code=$?
 check "second start with a path exits 0" "$code" "0"
 check "second start restored the window" "$(probe iconic)" "0"
 shown="$(probe text text)|$(probe text display)|$(probe caption)"
@@ -24,14 +24,14 @@ check_true "handed-over folder is shown" grep -qF "$target" <<<"$shown"
 
 # A second start without arguments only raises.
 before=$(probe text text)
-(cd "$dir" && wine ./Nimbrel.exe >/dev/null 2>&1); code=$?
+(cd "$dir" && timeout "$ONE_SHOT_LIMIT" wine ./Nimbrel.exe >/dev/null 2>&1); code=$?
 check "second start without arguments exits 0" "$code" "0"
 check "nothing was handed over" "$(probe text text)" "$before"
 check "still exactly one window" "$(probe count)" "1"
 
 # A command line longer than 511 bytes hands over its first 511 bytes.
 long=$(printf 'x%.0s' $(seq 600))
-(cd "$dir" && wine ./Nimbrel.exe "$long" >/dev/null 2>&1); code=$?
+(cd "$dir" && timeout "$ONE_SHOT_LIMIT" wine ./Nimbrel.exe "$long" >/dev/null 2>&1); code=$?
 check "long hand-over exits 0" "$code" "0"
 check "long hand-over arrives cut to 511 bytes" "$(probe text text | tr -d '\n' | wc -c)" "511"
 check "first instance still runs" "$(probe count)" "1"

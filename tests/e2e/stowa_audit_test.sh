@@ -28,7 +28,7 @@ audit() {
      \( -type d -printf 'd %p %m\n' \) -o \( -type f -printf 'f %p %s %T@ %m ' -exec md5sum {} \; \) | LC_ALL=C sort)
 }
 run_in_root() {
-  (cd "$root" && wine "$root/prog/stowa.exe" "$@" >/dev/null 2>&1)
+  (cd "$root" && timeout "$ONE_SHOT_LIMIT" wine "$root/prog/stowa.exe" "$@" >/dev/null 2>&1)
 }
 audited() {
   local name=$1; shift

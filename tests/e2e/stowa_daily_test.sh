@@ -4,7 +4,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/stowa_lib.sh"
 
 close_nimbrel() {
-  wine "$BUILD_WIN/stowa_close.exe" >/dev/null 2>&1
+  timeout "$ONE_SHOT_LIMIT" wine "$BUILD_WIN/stowa_close.exe" >/dev/null 2>&1
 }
 
 dir=$(program_folder Nimbrel.exe stowa.exe)

@@ -11,13 +11,13 @@ stowa_folder() {
 # would show); returns its exit code.
 stowa_run() {
   local dir=$1; shift
-  (cd "$E2E_TMP" && wine "$dir/stowa.exe" "$@" >/dev/null 2>&1)
+  (cd "$E2E_TMP" && timeout "$ONE_SHOT_LIMIT" wine "$dir/stowa.exe" "$@" >/dev/null 2>&1)
 }
 
 # stowa_run_raw DIR TAIL: runs DIR/stowa.exe with the exact command line
 # tail TAIL (%22 is a double quote, %20 a blank) and returns its exit code.
 stowa_run_raw() {
-  (cd "$E2E_TMP" && wine "$BUILD_WIN/stowa_launch.exe" "$(win_path "$1")\\stowa.exe" "$2" >/dev/null 2>&1)
+  (cd "$E2E_TMP" && timeout "$ONE_SHOT_LIMIT" wine "$BUILD_WIN/stowa_launch.exe" "$(win_path "$1")\\stowa.exe" "$2" >/dev/null 2>&1)
 }
 
 stowa_dialog_up() {
@@ -29,7 +29,7 @@ stowa_dialog_up() {
 # texts in restore_dialog, presses OK and keeps the exit code in restore_code.
 stowa_restore() {
   local dir=$1 tail=${2:--r}
-  (cd "$E2E_TMP" && exec wine "$BUILD_WIN/stowa_launch.exe" "$(win_path "$dir")\\stowa.exe" "$tail" \
+  (cd "$E2E_TMP" && exec timeout "$ONE_SHOT_LIMIT" wine "$BUILD_WIN/stowa_launch.exe" "$(win_path "$dir")\\stowa.exe" "$tail" \
      >/dev/null 2>&1) &
   local pid=$!
   restore_dialog=""

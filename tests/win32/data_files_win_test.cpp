@@ -6,6 +6,7 @@
 #include <map>
 #include <vector>
 
+#include "app/safe_write.h"
 #include "app/settings.h"
 #include "app/watchdog.h"
 #include "lists/data_files_io.h"

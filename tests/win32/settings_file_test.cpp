@@ -4,8 +4,11 @@
 
 #include <vector>
 
+#include "app/safe_write.h"
 #include "app/settings.h"
+#include "app/settings_file.h"
 #include "folder/folder_state.h"
+#include "lists/data_files_io.h"
 #include "lists/list_state.h"
 #include "lists/string_lists.h"
 #include "app/shutdown.h"
@@ -25,6 +28,7 @@ protected:
     }
     void TearDown() override
     {
+        g_write_fault = nullptr;
         MainWindowTest::TearDown();
         lists_reset_all();
     }
@@ -198,13 +202,16 @@ struct Launch {
     bool no_parameters, no_directory;
     INT show;
     DWORD thread;
+    std::string backup_on_disk;  // "backup" in Nimbrel.ini when stowa starts
 };
 std::vector<Launch> launches;
 HINSTANCE record_launch(HWND, const char* verb, const char* file, const char* parameters, const char* directory,
                         INT show)
 {
+    char backup[64];
+    DWORD n = GetPrivateProfileStringA("etc", "backup", "", backup, sizeof backup, g_app.settings_path.c_str());
     launches.push_back({verb ? verb : "", file ? file : "", parameters == nullptr, directory == nullptr, show,
-                        GetCurrentThreadId()});
+                        GetCurrentThreadId(), std::string(backup, n)});
     return HINSTANCE(42);
 }
 }  // namespace
@@ -223,8 +230,122 @@ TEST_F(SettingsFileTest, TheFirstSaveOfADayStartsStowaOnce)
     EXPECT_EQ(launches[0].show, SW_SHOWNORMAL);
     std::string today = stored("etc", "backup");
     EXPECT_EQ(g_settings.backup, today);
-    EXPECT_NE(today, "19991231");
+    EXPECT_EQ(today, date_stamp_today());
+    EXPECT_EQ(launches[0].backup_on_disk, today);  // recorded before stowa starts
     save_step();
     destroy();  // the final save of the same day
     EXPECT_EQ(launches.size(), 1u);
+}
+
+TEST_F(SettingsFileTest, AWholeSaveWritesTheBytesThatAKeyByKeySaveInPlaceWrites)
+{
+    create_window();
+    MoveWindow(window, 30, 40, 300, 200, TRUE);
+    g_folder.current_folder = "C:\\表示\\ソフト\\*";  // second bytes 0x5C
+    g_settings.now_txt = "日本語 text";
+    g_settings.cmd_f[2] = "C:\\ツール\\能.exe";
+    struct Case {
+        const char* name;
+        bool exists;
+        std::string bytes;
+    } cases[] = {
+        {"no file yet", false, ""},
+        {"foreign keys and sections", true,
+         "; note\r\n[window]\r\nmine=1\r\ntop=7\r\n[other]\r\nx=y\r\n\r\n[etc]\r\nbackup=19991231\r\nkeep=a b\r\n"},
+        {"line feeds only", true, "[path]\nNowDir=C:\\old\\*\n[zz]\nk=v\n"},
+        {"Shift-JIS values and names", true, "[path]\r\nNowTxt=古い\r\n[メモ]\r\n表=能\r\n"},
+    };
+    for (const Case& c : cases) {
+        for (const char* name : {"Nimbrel.ini", "in_place.ini"}) {
+            DeleteFileA(folder.file(name).c_str());
+            if (c.exists)
+                folder.write(name, c.bytes);
+        }
+        g_settings.backup = "19991231";  // the first save of the day also writes "backup"
+        ASSERT_TRUE(settings_keys_write(folder.file("in_place.ini"), date_stamp_today())) << c.name;
+        settings_save();
+        std::string saved = folder.read("Nimbrel.ini");
+        EXPECT_EQ(saved, folder.read("in_place.ini")) << c.name;
+        EXPECT_NE(saved.find("NowDir=C:\\表示\\ソフト\\*"), std::string::npos) << c.name;
+        EXPECT_NE(saved.find("backup=" + date_stamp_today()), std::string::npos) << c.name;
+        EXPECT_FALSE(folder.exists("Nimbrel.ini.tmp")) << c.name;
+    }
+    EXPECT_EQ(stored("メモ", "表"), "能");
+    EXPECT_EQ(stored("path", "NowTxt"), "日本語 text");
+}
+
+namespace {
+int fault_countdown = 0;
+WriteFault fault_kind = WriteFault::none;
+WriteFault count_down_fault(int)
+{
+    return --fault_countdown == 0 ? fault_kind : WriteFault::none;
+}
+int steps_seen = 0;
+WriteFault count_steps(int)
+{
+    ++steps_seen;
+    return WriteFault::none;
+}
+}  // namespace
+
+TEST_F(SettingsFileTest, ASaveThatCannotFinishLeavesTheOldFileByteForByte)
+{
+    create_window();
+    g_settings.backup = date_stamp_today();
+    g_settings.size_height = 123;
+    const std::string old_bytes = "[window]\r\nsizeHeight=99\r\n[other]\r\nx=y\r\n";
+    const std::string changed_old_bytes = "[window]\r\nsizeHeight=99\r\n[other]\r\nx=z\r\n";
+
+    folder.write("Nimbrel.ini", old_bytes);
+    g_write_fault = count_steps;
+    steps_seen = 0;
+    settings_save();
+    g_write_fault = nullptr;
+    EXPECT_EQ(steps_seen, 4);  // copied, written, flushed, before the swap
+
+    for (WriteFault kind : {WriteFault::fail, WriteFault::die}) {
+        for (int at = 1; at <= 4; ++at) {
+            folder.write("Nimbrel.ini", old_bytes);
+            fault_kind = kind;
+            fault_countdown = at;
+            g_write_fault = count_down_fault;
+            settings_save();
+            g_write_fault = nullptr;
+            EXPECT_EQ(folder.read("Nimbrel.ini"), old_bytes) << int(kind) << " at step " << at;
+            if (kind == WriteFault::fail) {
+                EXPECT_FALSE(folder.exists("Nimbrel.ini.tmp")) << "step " << at;
+            }
+            // The next save starts from the file as it is now, not from what
+            // the interrupted one left.
+            folder.write("Nimbrel.ini", changed_old_bytes);
+            settings_save();
+            EXPECT_EQ(stored("other", "x"), "z") << int(kind) << " at step " << at;
+            EXPECT_EQ(stored("window", "sizeHeight"), "123") << int(kind) << " at step " << at;
+            EXPECT_FALSE(folder.exists("Nimbrel.ini.tmp")) << int(kind) << " at step " << at;
+        }
+    }
+
+    // A copy left by a killed save never becomes the base of a fresh file.
+    fault_kind = WriteFault::die;
+    fault_countdown = 3;
+    g_write_fault = count_down_fault;
+    settings_save();
+    g_write_fault = nullptr;
+    ASSERT_TRUE(folder.exists("Nimbrel.ini.tmp"));
+    DeleteFileA(ini().c_str());
+    settings_save();
+    EXPECT_EQ(stored("other", "x"), "<missing>");
+    EXPECT_EQ(stored("window", "sizeHeight"), "123");
+
+    // A temporary file that cannot be made, with or without a settings file.
+    ASSERT_TRUE(CreateDirectoryA(folder.file("Nimbrel.ini.tmp").c_str(), nullptr));
+    g_settings.size_height = 321;
+    DeleteFileA(ini().c_str());
+    settings_save();
+    EXPECT_FALSE(folder.exists("Nimbrel.ini"));
+    folder.write("Nimbrel.ini", old_bytes);
+    settings_save();
+    EXPECT_EQ(folder.read("Nimbrel.ini"), old_bytes);
+    RemoveDirectoryA(folder.file("Nimbrel.ini.tmp").c_str());
 }

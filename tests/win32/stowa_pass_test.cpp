@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/safe_write.h"
 #include "app/seams.h"
 #include "backup/stowa_win.h"
 #include "fixture.h"
@@ -103,6 +104,7 @@ protected:
     void TearDown() override
     {
         g_seams = saved;
+        g_write_fault = nullptr;
         // Let the temporary folder go whole.
         for (const std::string& item : tree(root.path))
             SetFileAttributesA((root.path + item).c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -246,6 +248,33 @@ TEST_F(StowaTest, ALockedSourceFileKeepsItsEarlierCopy)
     EXPECT_EQ(read("stowa\\1\\data.txt"), "two, longer");
     EXPECT_EQ(read("stowa\\2\\data.txt"), "one");
     EXPECT_EQ(read("stowa\\1\\fresh.txt"), "new");
+}
+
+TEST_F(StowaTest, TheListFileIsWrittenWholeOrNotAtAll)
+{
+    write("data.txt", "one");
+    // A list write that fails, then one killed before its swap: generation 1
+    // gets no part of a list, and nothing that a later cleanup would take
+    // for a removed file.
+    g_write_fault = [](int step) { return step == 1 ? WriteFault::fail : WriteFault::none; };
+    ASSERT_EQ(pass(), 0);
+    EXPECT_EQ(tree(program + "stowa\\"), (std::set<std::string>{"1\\", "1\\data.txt", "2\\"}));
+    g_write_fault = [](int step) { return step == 3 ? WriteFault::die : WriteFault::none; };
+    ASSERT_EQ(pass(), 0);
+    EXPECT_EQ(tree(program + "stowa\\1\\"), (std::set<std::string>{"data.txt"}));
+
+    g_write_fault = nullptr;
+    ASSERT_EQ(pass(), 0);
+    EXPECT_EQ(read("stowa\\1\\stowa.txt"), "data.txt\n");
+    EXPECT_EQ(tree(program + "stowa\\"),
+              (std::set<std::string>{"1\\", "1\\data.txt", "1\\stowa.txt", "2\\", "3\\", "4\\"}));
+
+    // The temporary list is not written where a mirror copy may lie.
+    write("stowa.txt.tmp", "mine");
+    ASSERT_EQ(pass(), 0);
+    EXPECT_EQ(read("stowa\\1\\stowa.txt.tmp"), "mine");
+    std::vector<std::string> list = list_of("stowa\\1");
+    EXPECT_EQ(std::set<std::string>(list.begin(), list.end()), (std::set<std::string>{"data.txt", "stowa.txt.tmp"}));
 }
 
 TEST_F(StowaTest, RestoreReadsListFilesWithOtherLineEndsNulBytesAndLongLines)
