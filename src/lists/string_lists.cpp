@@ -232,6 +232,29 @@ DataRemoveResult data_list_remove(std::string_view line_in)
     return DataRemoveResult::removed;
 }
 
+void data_list_attach_keyword(std::string_view line_in, std::string_view keyword)
+{
+    if (keyword.empty())
+        return;
+    const std::string line(line_in);  // the caller may pass a text the list owns
+    auto entry = std::find_if(lists.data.begin(), lists.data.end(),
+                              [&](const DataEntry& e) { return e.line == line; });
+    if (entry == lists.data.end())
+        return;
+    std::string base = entry->has_key ? entry->key : entry->line;
+    std::string new_line = base;
+    new_line += ' ';
+    new_line += keyword;
+    if (base.size() != entry->line.size()) {
+        data_list_add_owned(base, std::move(new_line));
+        return;
+    }
+    entry->key = std::move(entry->line);
+    entry->line = std::move(new_line);
+    entry->has_key = true;
+    indexes.unkeyed_valid = false;
+}
+
 std::string entry_target(std::string_view line)
 {
     for (const DataEntry& e : lists.data)

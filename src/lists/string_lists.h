@@ -58,6 +58,12 @@ void data_list_add_line(std::string_view stored_line);
 void data_list_add(std::optional<std::string_view> key, std::string_view line);
 enum class DataRemoveResult { removed, reverted };
 DataRemoveResult data_list_remove(std::string_view line);
+// Keyword attach: the first entry whose line equals `line` (byte for byte)
+// gets the line "B keyword", B being its key or, unkeyed, its line. An entry
+// whose line is as long as B becomes keyed in place (key: its old line);
+// otherwise the pair (B, new line) goes through the data list add. Nothing
+// happens for an empty keyword or when no line matches.
+void data_list_attach_keyword(std::string_view line, std::string_view keyword);
 
 // The target behind a data list line: the key of the first entry with that
 // line, else its line, else the text itself. Always a new copy; true when the

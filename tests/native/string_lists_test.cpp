@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -89,6 +90,59 @@ TEST_F(ListsTest, KeyedAddConvertsTheFirstUnkeyedEntryInPlace)
     data_list_add(std::string_view("C:\\a"), "C:\\a kw3");  // no unkeyed copy left: appended
     EXPECT_EQ(g_cursors.current_data_entry, 3);
     EXPECT_EQ(g_lists.data.size(), 4u);
+}
+
+TEST_F(ListsTest, KeywordAttachTable)
+{
+    const std::string long_keyword(5000, 'k');
+    struct Case {
+        std::vector<std::string> stored;
+        std::string line, keyword;
+        std::vector<Row> expected;
+    } cases[] = {
+        // A plain entry becomes keyed in place.
+        {{"C:\\a.exe", "C:\\b"}, "C:\\a.exe", "tool",
+         {{true, "C:\\a.exe", "C:\\a.exe tool"}, {false, "", "C:\\b"}}},
+        // A keyed entry keeps its keyword; the second keyword is a new entry.
+        {{"C:\\a.exe\ttool"}, "C:\\a.exe tool", "more",
+         {{true, "C:\\a.exe", "C:\\a.exe tool"}, {true, "C:\\a.exe", "C:\\a.exe more"}}},
+        // ... which converts a plain copy of the key instead, as any keyed add does.
+        {{"C:\\a.exe\ttool", "C:\\a.exe"}, "C:\\a.exe tool", "more",
+         {{true, "C:\\a.exe", "C:\\a.exe tool"}, {true, "C:\\a.exe", "C:\\a.exe more"}}},
+        // A bare keyed entry is as long as its key: in place.
+        {{"C:\\bare\t"}, "C:\\bare", "kw", {{true, "C:\\bare", "C:\\bare kw"}}},
+        // A quoted line is longer than its key: appended under the key.
+        {{"\"C:\\my doc\"\tkw"}, "\"C:\\my doc\" kw", "x",
+         {{true, "C:\\my doc", "\"C:\\my doc\" kw"}, {true, "C:\\my doc", "C:\\my doc x"}}},
+        // The first entry with the line is the one that changes.
+        {{"C:\\a", "C:\\a"}, "C:\\a", "kw", {{true, "C:\\a", "C:\\a kw"}, {false, "", "C:\\a"}}},
+        // Nothing for a line that no entry has, a prefix of a line, or no keyword.
+        {{"C:\\a"}, "C:\\b", "kw", {{false, "", "C:\\a"}}},
+        {{"C:\\ab"}, "C:\\a", "kw", {{false, "", "C:\\ab"}}},
+        {{"C:\\a"}, "C:\\a", "", {{false, "", "C:\\a"}}},
+        {{"C:\\a"}, "C:\\a", long_keyword, {{true, "C:\\a", "C:\\a " + long_keyword}}},
+    };
+    for (const Case& c : cases) {
+        lists_reset_all();
+        for (const std::string& line : c.stored)
+            data_list_add_line(line);
+        data_list_attach_keyword(c.line, c.keyword);
+        EXPECT_EQ(data_rows(), c.expected) << c.line << " + " << c.keyword.substr(0, 10);
+        // The keyword joins the keyword list only when the saved line is loaded again.
+        EXPECT_EQ(std::count(g_lists.keywords.begin(), g_lists.keywords.end(), c.keyword), 0) << c.line;
+    }
+}
+
+TEST_F(ListsTest, AnEntryKeyedInPlaceIsNoLongerFoundAsPlain)
+{
+    data_list_add_line("C:\\a");
+    data_list_attach_keyword("C:\\a", "kw");
+    data_list_add(std::string_view("C:\\a"), "C:\\a other");  // must append, not convert the keyed entry
+    EXPECT_EQ(data_rows(), (std::vector<Row>{{true, "C:\\a", "C:\\a kw"}, {true, "C:\\a", "C:\\a other"}}));
+    // The entry's own line may be passed in.
+    data_list_attach_keyword(g_lists.data[1].line, "x");
+    EXPECT_EQ(g_lists.data.size(), 3u);
+    EXPECT_EQ(data_rows()[2], (Row{true, "C:\\a", "C:\\a x"}));
 }
 
 TEST_F(ListsTest, RemoveRevertsTheOnlyKeyedEntryThenRemovesIt)
