@@ -44,7 +44,8 @@ endif()
 add_subdirectory(${GTEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 file(GLOB WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
-add_executable(win32_tests ${WIN32_TESTS})
+# The program's resources too, so that the tests show the real keyword dialog.
+add_executable(win32_tests ${WIN32_TESTS} ${CMAKE_SOURCE_DIR}/resources/nimbrel.rc)
 target_link_libraries(win32_tests PRIVATE nimbrel_win GTest::gtest)
 if(TARGET stowa_win)
   target_link_libraries(win32_tests PRIVATE stowa_win)
