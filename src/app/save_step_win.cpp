@@ -7,6 +7,7 @@
 #include "app/settings.h"
 #include "app/settings_file.h"
 #include "app/settings_rules.h"
+#include "folder/file_ops.h"
 #include "lists/data_files_io.h"
 
 void save_step()
@@ -16,4 +17,5 @@ void save_step()
     data_files_save();
     // The settings, which also record the date before stowa starts.
     settings_save();
+    pending_release_unpasted();
 }

@@ -11,6 +11,14 @@ void pending_drop()
     g_pending.paths.shrink_to_fit();
 }
 
+void pending_release_unpasted()
+{
+    if (g_pending.operation == PENDING_CUT || g_pending.operation == PENDING_COPY) {
+        g_pending.paths.clear();
+        g_pending.paths.shrink_to_fit();
+    }
+}
+
 std::string new_folder_path(std::string_view current_folder, std::string_view name)
 {
     std::string path;

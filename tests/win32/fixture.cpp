@@ -283,9 +283,10 @@ std::vector<std::string> list_rows(HWND list)
     std::vector<std::string> rows;
     int n = int(SendMessageA(list, LB_GETCOUNT, 0, 0));
     for (int i = 0; i < n; ++i) {
-        std::string row(size_t(SendMessageA(list, LB_GETTEXTLEN, i, 0)) + 1, '\0');
-        LRESULT got = SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(row.data()));
-        row.resize(got > 0 ? size_t(got) : 0);
+        // The length may count characters rather than bytes: room for both.
+        std::string row(size_t(SendMessageA(list, LB_GETTEXTLEN, i, 0)) * 2 + 2, '\0');
+        SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(row.data()));
+        row.resize(strlen(row.c_str()));
         rows.push_back(row);
     }
     return rows;
