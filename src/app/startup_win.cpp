@@ -103,19 +103,18 @@ void scan_current_or_typed_folder()
 static void fill_first_content(const std::string& command_line)
 {
     if (command_line.empty()) {
+        // The list refresh ends with the folder view refresh, so the view is
+        // built once: the start shows what a refresh before it would have.
         if (!g_folder.current_folder.empty()) {
             SetWindowTextA(g_app.text_box, g_folder.current_folder.c_str());
             g_listbox.list_state = LIST_DATA_SCANNED;
             folder_scan(window_text(g_app.text_box));
             if (!g_settings.now_txt.empty())
                 SetWindowTextA(g_app.text_box, g_settings.now_txt.c_str());
-            folder_view_refresh();
         } else if (!g_settings.now_txt.empty()) {
             SetWindowTextA(g_app.text_box, g_settings.now_txt.c_str());
-            folder_view_refresh();
         } else {
             drive_list_fill();
-            folder_view_refresh();
         }
         list_refresh();
     } else if (command_line == "clip") {

@@ -164,6 +164,7 @@ void folder_view_refresh()
     const std::vector<Entry>& entries = g_entries.entries;
     g_entries.row_map.clear();
     int matches = 0;
+    bool dated = false;  // some row shows a date in column 1
     for (size_t i = 0; i < entries.size(); ++i) {
         if (!name_pattern_matches(filter, entries[i].name))
             continue;
@@ -171,8 +172,15 @@ void folder_view_refresh()
         if (date_filter && !date_filter_pass(reference, entries[i].date, g_settings.filter_reversed))
             continue;
         g_entries.row_map.push_back(int(i));
+        dated = dated || !entries[i].date.empty();
     }
 
+    // Columns 1 and 2 hold text only in a small listing's details or where
+    // an entry has a date. A column empty in every row is as wide for one row
+    // as for all, so it is sized once the first row is in: auto-sizing asks
+    // every row, which a large listing would pay for on every key.
+    const bool details = typed && matches < SMALL_LISTING_LIMIT;
+    const bool sized_early[3] = {false, !dated && !details, !details};
     const int rows = int(g_entries.row_map.size());
     SendMessageA(view, LVM_SETITEMCOUNT, WPARAM(rows), 0);
     for (int r = 0; r < rows; ++r) {
@@ -186,6 +194,10 @@ void folder_view_refresh()
         SendMessageA(view, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
         if (!e.date.empty())
             set_cell(view, r, 1, e.date);
+        if (r == 0)
+            for (int c = 1; c < 3; ++c)
+                if (sized_early[c])
+                    SendMessageA(view, LVM_SETCOLUMNWIDTH, c, LVSCW_AUTOSIZE);
     }
 
     if (matches >= SMALL_LISTING_LIMIT) {
@@ -201,7 +213,8 @@ void folder_view_refresh()
 
     SendMessageA(view, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(g_image_list));
     for (int c = 0; c < 3; ++c)
-        SendMessageA(view, LVM_SETCOLUMNWIDTH, c, LVSCW_AUTOSIZE);
+        if (rows == 0 || !sized_early[c])
+            SendMessageA(view, LVM_SETCOLUMNWIDTH, c, LVSCW_AUTOSIZE);
     SendMessageA(view, WM_SETREDRAW, TRUE, 0);
     ShowWindow(view, SW_RESTORE);
 }

@@ -233,6 +233,30 @@ TEST_F(FolderViewTest, LargeListingsHaveIconsOnTheFirstHundredRowsOnly)
     EXPECT_EQ(image_count(), 100);
 }
 
+TEST_F(FolderViewTest, ColumnWidthsAreWhatAutoSizingEveryRowGives)
+{
+    create_window();
+    for (int i = 0; i < 30; ++i)
+        make_file(dir.file("file with a longer name " + std::to_string(i) + ".txt"));
+    folder_scan(base);
+    // Large listings without and with dates, a small one with details, none.
+    const std::string texts[] = {"", "file", "name 2", "nothing matches"};
+    for (int filter : {-1, 3650}) {
+        g_settings.filterdate = filter;
+        folder_scan(base);
+        for (const std::string& t : texts) {
+            SetWindowTextA(g_app.text_box, t.c_str());
+            folder_view_refresh();
+            for (int c = 0; c < 3; ++c) {
+                int shown = int(SendMessageA(g_app.folder_view, LVM_GETCOLUMNWIDTH, c, 0));
+                SendMessageA(g_app.folder_view, LVM_SETCOLUMNWIDTH, c, LVSCW_AUTOSIZE);
+                EXPECT_EQ(shown, int(SendMessageA(g_app.folder_view, LVM_GETCOLUMNWIDTH, c, 0)))
+                    << "text \"" << t << "\" filter " << filter << " column " << c;
+            }
+        }
+    }
+}
+
 TEST_F(FolderViewTest, SizesAreSixtyFourBitAndFolderTotalsShowOnlyInTheFolderSizeMode)
 {
     create_window();
