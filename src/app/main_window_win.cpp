@@ -234,14 +234,7 @@ static void on_list_double_click()
     std::string target;
     if (!entry_target(selected_entry_text(g_app.list_box), target) || target.empty())
         return;
-    if (path_kind(target) == PATH_FOLDER) {
-        SetWindowTextA(g_app.text_box, target.c_str());
-        folder_scan(target);
-        folder_view_refresh();
-        SetFocus(g_app.text_box);
-    } else {
-        launch_routine(target);
-    }
+    list_or_launch(target);
 }
 
 LRESULT CALLBACK main_window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam)

@@ -24,11 +24,6 @@
 
 namespace {
 
-bool held(int key)
-{
-    return (GetKeyState(key) & 0x8000) != 0;
-}
-
 HWND view()
 {
     return g_app.folder_view;
@@ -126,7 +121,7 @@ bool on_key_down(WPARAM wparam, LPARAM lparam, LRESULT& result)
     case VK_SPACE:
         // The list view would toggle the row back on Ctrl+Space: the key
         // stops here, so rows marked in turn add up to a selection.
-        if (held(VK_CONTROL) && focused_row() >= 0) {
+        if (key_held(VK_CONTROL) && focused_row() >= 0) {
             set_row_state(focused_row(), LVIS_SELECTED, LVIS_SELECTED);
             return true;
         }
@@ -179,13 +174,13 @@ void copy_focused_path(bool name_only)
 // Returns true when the character is consumed.
 bool on_char(WPARAM wparam, LPARAM lparam)
 {
-    const bool ctrl = held(VK_CONTROL);
+    const bool ctrl = key_held(VK_CONTROL);
     if (ctrl && (wparam == 0x03 || wparam == 0x18)) {
         start_copy_or_cut(wparam == 0x03 ? TransferKind::copy : TransferKind::cut, SourceOrigin::folder_view);
         return true;
     }
     if (ctrl && wparam == 0x10) {
-        copy_focused_path(held(VK_SHIFT));
+        copy_focused_path(key_held(VK_SHIFT));
         return true;
     }
     // Ctrl+Space marked the row on its key-down; forwarded, its character

@@ -23,11 +23,6 @@
 
 namespace {
 
-bool held(int key)
-{
-    return (GetKeyState(key) & 0x8000) != 0;
-}
-
 int row_count(HWND list)
 {
     return int(SendMessageA(list, LB_GETCOUNT, 0, 0));
@@ -39,14 +34,6 @@ bool entry_for(HWND list, int key, bool raw, std::string& text)
     return chosen_entry(list, key, raw, text);
 }
 
-void list_entry_folder(const std::string& entry)
-{
-    SetWindowTextA(g_app.text_box, entry.c_str());
-    folder_scan(window_text(g_app.text_box));
-    folder_view_refresh();
-    SetFocus(g_app.text_box);
-}
-
 }  // namespace
 
 bool list_entry_open(HWND list, int key)
@@ -55,10 +42,10 @@ bool list_entry_open(HWND list, int key)
     std::string entry;
     if (!entry_for(list, key, false, entry))
         return false;
-    if (path_kind(entry) == PATH_FOLDER && !held(VK_CONTROL))
-        list_entry_folder(entry);
+    if (key_held(VK_CONTROL))
+        launch_routine(entry);  // Ctrl opens a folder with the shell instead
     else
-        launch_routine(entry);
+        list_or_launch(entry);
     return true;
 }
 
@@ -142,7 +129,7 @@ bool on_key_down(HWND list, WNDPROC previous, UINT message, WPARAM wparam, LPARA
         return false;
     case VK_F11:
         if (entry_for(list, key, false, entry))
-            list_entry_folder(entry);
+            list_entry_in_text_box(entry);
         return false;
     case VK_SHIFT:
     case VK_CONTROL:
@@ -150,7 +137,7 @@ bool on_key_down(HWND list, WNDPROC previous, UINT message, WPARAM wparam, LPARA
     case 0xFF:
         return false;
     default:
-        if (!held(VK_CONTROL) && !held(VK_SHIFT)) {
+        if (!key_held(VK_CONTROL) && !key_held(VK_SHIFT)) {
             if (entry_for(list, key, false, entry))
                 SetWindowTextA(g_app.text_box, entry.c_str());
             SetFocus(g_app.text_box);
@@ -162,7 +149,7 @@ bool on_key_down(HWND list, WNDPROC previous, UINT message, WPARAM wparam, LPARA
 // Returns true when the character is consumed.
 bool on_char(HWND list, WPARAM wparam, LPARAM lparam)
 {
-    const bool ctrl = held(VK_CONTROL);
+    const bool ctrl = key_held(VK_CONTROL);
     if (ctrl && (wparam == 0x03 || wparam == 0x18)) {
         if (g_pending.operation == PENDING_DESTINATION && !g_pending.paths.empty()) {
             SetWindowTextA(g_app.text_box, g_pending.paths.c_str());

@@ -1,23 +1,14 @@
 #include "input/shared_keys.h"
 
-enum : int {
-    VKEY_TAB = 0x09,
-    VKEY_CONTROL = 0x11,
-    VKEY_LEFT = 0x25,
-    VKEY_UP = 0x26,
-    VKEY_RIGHT = 0x27,
-    VKEY_DOWN = 0x28,
-    VKEY_F1 = 0x70,
-    VKEY_F12 = 0x7B,
-};
+#include "input/keys.h"
 
 SharedKey shared_key_down(int key, bool ctrl, bool alt)
 {
-    if (key == VKEY_CONTROL)
+    if (key == KEY_CONTROL)
         return SharedKey::ctrl_down;
-    if (key == VKEY_F12)
+    if (key == KEY_F12)
         return SharedKey::level_up;
-    if (key == VKEY_F1)
+    if (key == KEY_F1)
         return SharedKey::help;
     if (ctrl && key == 'U')
         return SharedKey::date_filter;
@@ -27,16 +18,16 @@ SharedKey shared_key_down(int key, bool ctrl, bool alt)
         return SharedKey::load_all;
     if (ctrl && key == 'W')
         return SharedKey::end_program;
-    if (key == VKEY_TAB)
+    if (key == KEY_TAB)
         return SharedKey::tab_entry;
     if (ctrl && key == 'T')
         return SharedKey::stamp;
     if (alt) {
         switch (key) {
-        case VKEY_RIGHT: return SharedKey::recent_forward;
-        case VKEY_LEFT: return SharedKey::recent_back;
-        case VKEY_UP: return SharedKey::bookmark_back;
-        case VKEY_DOWN: return SharedKey::bookmark_forward;
+        case KEY_RIGHT: return SharedKey::recent_forward;
+        case KEY_LEFT: return SharedKey::recent_back;
+        case KEY_UP: return SharedKey::bookmark_back;
+        case KEY_DOWN: return SharedKey::bookmark_forward;
         }
     }
     return SharedKey::none;

@@ -30,24 +30,6 @@ namespace {
 
 ShortcutBuffer g_shortcut;
 
-bool held(int key)
-{
-    return (GetKeyState(key) & 0x8000) != 0;
-}
-
-// A list box or folder view entry: a folder is listed, anything else opened.
-void list_or_launch(const std::string& text)
-{
-    if (path_kind(text) == PATH_FOLDER) {
-        SetWindowTextA(g_app.text_box, text.c_str());
-        folder_scan(text);
-        folder_view_refresh();
-        SetFocus(g_app.text_box);
-    } else {
-        launch_routine(text);
-    }
-}
-
 void browse_recent(int delta)
 {
     int index = browse_step(g_cursors.last_recent_index, delta, int(g_lists.recent.size()));
@@ -88,7 +70,7 @@ void open_browsed_bookmark()
 // Returns true when the key-down is consumed.
 bool on_key_down(int key, LPARAM lparam)
 {
-    switch (shared_key_down(key, held(VK_CONTROL), held(VK_MENU))) {
+    switch (shared_key_down(key, key_held(VK_CONTROL), key_held(VK_MENU))) {
     case SharedKey::ctrl_down:
         g_shortcut.letters.clear();
         break;
@@ -100,7 +82,7 @@ bool on_key_down(int key, LPARAM lparam)
         show_help();
         break;
     case SharedKey::date_filter:
-        date_filter_key(held(VK_SHIFT), held(VK_MENU));
+        date_filter_key(key_held(VK_SHIFT), key_held(VK_MENU));
         break;
     case SharedKey::save:
         save_step();
@@ -139,17 +121,17 @@ bool on_key_down(int key, LPARAM lparam)
 // The result of a consumed key-up, or nothing to pass it on.
 bool on_key_up(int key, LRESULT& result)
 {
-    if (held(VK_CONTROL) && key >= '0' && key <= '9') {
+    if (key_held(VK_CONTROL) && key >= '0' && key <= '9') {
         copy_text_box_text();
         if (numbered_entry(key, false)) {
             result = -1;
             return true;
         }
-    } else if (key == '0' && held(VK_SHIFT)) {
+    } else if (key == '0' && key_held(VK_SHIFT)) {
         numbered_entry('0', false);
         result = -1;
         return true;
-    } else if (key == VK_TAB && held(VK_MENU)) {
+    } else if (key == VK_TAB && key_held(VK_MENU)) {
         result = 1;
         return true;
     }
@@ -168,7 +150,7 @@ void shortcut_typing(int character)
 // Returns true when the character is consumed.
 bool on_char(int typed)
 {
-    const bool ctrl = held(VK_CONTROL);
+    const bool ctrl = key_held(VK_CONTROL);
     if (typed == ' ' && ctrl) {
         delete_rows(true);
         SetWindowTextA(g_app.text_box, "");
@@ -189,12 +171,33 @@ bool on_char(int typed)
 
 }  // namespace
 
+bool key_held(int key)
+{
+    return (GetKeyState(key) & 0x8000) != 0;
+}
+
+void list_entry_in_text_box(const std::string& entry)
+{
+    SetWindowTextA(g_app.text_box, entry.c_str());
+    folder_scan(entry);
+    folder_view_refresh();
+    SetFocus(g_app.text_box);
+}
+
+void list_or_launch(const std::string& entry)
+{
+    if (path_kind(entry) == PATH_FOLDER)
+        list_entry_in_text_box(entry);
+    else
+        launch_routine(entry);
+}
+
 bool numbered_entry(int digit, bool tab_form)
 {
     record_visit(g_folder.current_folder, window_text(g_app.text_box));
     if (tab_form)
         digit = '1';
-    if (numbered_control(tab_form, held(VK_SHIFT), g_settings.which) == NumberedControl::folder_view) {
+    if (numbered_control(tab_form, key_held(VK_SHIFT), g_settings.which) == NumberedControl::folder_view) {
         std::string name;
         if (!selected_folder_view_text(digit, name))
             return false;

@@ -6,23 +6,7 @@
 #include <string_view>
 #include <vector>
 
-// Virtual keys the text box looks at.
-enum : int {
-    KEY_BACK = 0x08,
-    KEY_SHIFT = 0x10,
-    KEY_ESCAPE = 0x1B,
-    KEY_UP = 0x26,
-    KEY_DOWN = 0x28,
-    KEY_F1 = 0x70,
-    KEY_F2 = 0x71,
-    KEY_F3 = 0x72,
-    KEY_F4 = 0x73,
-    KEY_F5 = 0x74,
-    KEY_F6 = 0x75,
-    KEY_F9 = 0x78,
-    KEY_F10 = 0x79,
-    KEY_F11 = 0x7A,
-};
+#include "input/keys.h"
 
 enum class TextBoxKey {
     none,                // nothing here; the key is passed on

@@ -27,11 +27,6 @@
 
 namespace {
 
-bool held(int key)
-{
-    return (GetKeyState(key) & 0x8000) != 0;
-}
-
 int folder_view_rows()
 {
     return int(SendMessageA(g_app.folder_view, LVM_GETITEMCOUNT, 0, 0));
@@ -107,7 +102,7 @@ void focus_bookmarks()
 
 bool on_key_down(int key)
 {
-    switch (text_box_key_down(key, held(VK_SHIFT), g_input.input_state)) {
+    switch (text_box_key_down(key, key_held(VK_SHIFT), g_input.input_state)) {
     case TextBoxKey::cancel_clipboard:
         cancel_clipboard_operation();
         return true;
@@ -178,7 +173,7 @@ void copy_rows_to_clipboard(bool names)
 void open_in_file_manager()
 {
     copy_text_box_text();
-    if (!held(VK_CONTROL))
+    if (!key_held(VK_CONTROL))
         return;
     const std::string& typed = g_folder.typed_text;
     std::string folder =
@@ -237,10 +232,10 @@ void enter_key()
 // Returns true when the character is consumed.
 bool on_char(int character, LPARAM lparam)
 {
-    CharAction action = text_box_char(character, held(VK_CONTROL));
+    CharAction action = text_box_char(character, key_held(VK_CONTROL));
     switch (action.action) {
     case TextBoxChar::copy_rows:
-        copy_rows_to_clipboard(held(VK_SHIFT));
+        copy_rows_to_clipboard(key_held(VK_SHIFT));
         break;
     case TextBoxChar::parent_edit:
         parent_path_edit();
