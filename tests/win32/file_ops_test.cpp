@@ -223,3 +223,50 @@ TEST_F(FileOpsTest, ListBoxCopyTakesTheEntryAndPutsItOnTheClipboard)
     EXPECT_EQ(g_pending.paths, here + "report.txt" + '\0' + '\0');
     EXPECT_EQ(clipboard_now(), here + "report.txt");
 }
+
+TEST_F(FileOpsTest, PasteTwiceAsksWhetherToGoToTheWaitingDestination)
+{
+    paste(other);
+    record_message_boxes(IDYES);
+    paste(third);
+    ASSERT_EQ(g_message_boxes.size(), 1u);
+    EXPECT_EQ(g_message_boxes[0], "コピー先に移動しますか？");
+    EXPECT_EQ(g_folder.current_folder, folder.file("other\\*"));  // went to the waiting one
+    EXPECT_EQ(g_pending.paths, other);
+
+    record_message_boxes(IDNO);
+    paste(third);  // No: the new destination replaces it
+    EXPECT_EQ(g_pending.operation, PENDING_DESTINATION);
+    EXPECT_EQ(g_pending.paths, third);
+    EXPECT_EQ(status_part(1), "paste:" + third);
+}
+
+TEST_F(FileOpsTest, DeleteThreeSelectedRowsAndCtrlSpaceOnlyTheRowsShown)
+{
+    folder.write("here\\extra.txt", "e");
+    go_to_folder(here);
+    set_text("");
+    list_refresh();
+    ASSERT_EQ(rows(), 4);
+    record_message_boxes(IDYES);
+    select_rows({1, 2, 3});
+    press_key(g_app.folder_view, VK_DELETE);
+    EXPECT_EQ(g_file_calls.size(), 3u);
+    EXPECT_FALSE(in(here, "report.txt"));
+    EXPECT_FALSE(in(here, "notes.txt"));
+    EXPECT_FALSE(in(here, "extra.txt"));
+    EXPECT_TRUE(in(here, "sub"));
+
+    folder.write("here\\keep.txt", "k");
+    folder.write("here\\drop.log", "d");
+    go_to_folder(here);
+    SetFocus(box());
+    set_text("log");
+    list_refresh();
+    ASSERT_EQ(rows(), 1);
+    send_char(box(), ' ', true);
+    EXPECT_FALSE(in(here, "drop.log"));
+    EXPECT_TRUE(in(here, "keep.txt"));
+    EXPECT_TRUE(in(here, "sub"));
+    EXPECT_EQ(text_of(box()), "");
+}
