@@ -87,6 +87,14 @@ TEST_F(TextBoxTest, EnterWhileRenamingMovesTheItemAndRescans)
     enter();
     EXPECT_TRUE(folder.exists("here\\renamed.txt"));
     EXPECT_EQ(folder.read("here\\report.txt"), "r");
+
+    // A name with characters Windows forbids is refused as well.
+    g_input.input_state = INPUT_RENAME;
+    SetWindowTextA(g_app.display_box, (here + "renamed.txt").c_str());
+    set_text("a:b?.txt");
+    enter();
+    EXPECT_TRUE(folder.exists("here\\renamed.txt"));
+    EXPECT_EQ(g_input.input_state, INPUT_NORMAL);
 }
 
 TEST_F(TextBoxTest, ShiftEscapeDropsAPendingCopy)
