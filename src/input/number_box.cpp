@@ -53,7 +53,8 @@ DateFilterResult date_filter_keys(DateFilter& f, bool shift, bool alt)
         f.filterdate = -1;
     } else {
         f.filterdate = f.filterdate2;
-        r.box = (f.forward ? "" : "^") + std::to_string(f.filterdate);
+        r.box = f.forward ? std::string() : std::string("^");
+        r.box += std::to_string(f.filterdate);
         f.filterdate2 = -2;
     }
     return r;

@@ -71,7 +71,9 @@ std::string help_text(const std::string (&applications)[4])
     text += "F4:実行ファイルの登録\n";
     text += "F5:履歴の再構成\n";
     for (int i = 0; i < 4; ++i) {
-        text += "F" + std::to_string(6 + i) + ":";
+        text += 'F';
+        text += std::to_string(6 + i);
+        text += ':';
         text += applications[i];
         text += "\n";
     }
