@@ -19,24 +19,34 @@ target_link_libraries(nimbrel_win PUBLIC nimbrel_core nimbrel_seams nimbrel_safe
 target_compile_definitions(nimbrel_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 
 add_executable(Nimbrel WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win.cpp
-  ${CMAKE_SOURCE_DIR}/resources/nimbrel.rc)
+  ${CMAKE_SOURCE_DIR}/resources/nimbrel.rc ${CMAKE_BINARY_DIR}/Nimbrel_version.rc)
 target_link_libraries(Nimbrel PRIVATE nimbrel_win)
 target_link_options(Nimbrel PRIVATE ${static_flags} -mwindows)
 
 # F1 opens help\help.html below the executable's folder, so the page goes
-# beside Nimbrel.exe. The copy runs on every build and only writes when the
-# page differs, so an edited page is there after the next build.
-add_custom_target(nimbrel_help ALL
-  COMMAND ${CMAKE_COMMAND} -E make_directory $<TARGET_FILE_DIR:Nimbrel>/help
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/help/help.html
-    $<TARGET_FILE_DIR:Nimbrel>/help/help.html
-  VERBATIM)
+# beside Nimbrel.exe, with the version put in. CMake writes it again
+# whenever the page changes (the bytes are copied as they are: Shift-JIS).
+set(NIMBREL_VERSION ${PROJECT_VERSION})
+configure_file(${CMAKE_SOURCE_DIR}/help/help.html ${CMAKE_BINARY_DIR}/help/help.html @ONLY)
+
+# The version resource and the application manifest of both programs.
+foreach(program Nimbrel stowa)
+  set(NIMBREL_PROGRAM ${program})
+  if(program STREQUAL "Nimbrel")
+    set(NIMBREL_DESCRIPTION_JA "キーボードで使うランチャー兼ファイルマネージャー")
+    set(NIMBREL_DESCRIPTION_EN "Keyboard launcher and file manager")
+  else()
+    set(NIMBREL_DESCRIPTION_JA "Nimbrel のバックアップと復元")
+    set(NIMBREL_DESCRIPTION_EN "Backup and restore for Nimbrel")
+  endif()
+  configure_file(${CMAKE_SOURCE_DIR}/resources/version.rc.in ${CMAKE_BINARY_DIR}/${program}_version.rc @ONLY)
+endforeach()
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/src/backup/stowa_main_win.cpp)
   add_library(stowa_win STATIC ${STOWA_WIN_SOURCES})
   target_link_libraries(stowa_win PUBLIC nimbrel_core nimbrel_seams nimbrel_safe_write shell32 user32 kernel32)
   target_compile_definitions(stowa_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-  add_executable(stowa ${CMAKE_SOURCE_DIR}/src/backup/stowa_main_win.cpp)
+  add_executable(stowa ${CMAKE_SOURCE_DIR}/src/backup/stowa_main_win.cpp ${CMAKE_BINARY_DIR}/stowa_version.rc)
   target_link_libraries(stowa PRIVATE stowa_win)
   target_link_options(stowa PRIVATE ${static_flags} -mwindows)
 endif()
@@ -66,7 +76,7 @@ foreach(f ${E2E_TOOLS})
   get_filename_component(name ${f} NAME_WE)
   string(REGEX REPLACE "_win$" "" name ${name})
   add_executable(${name} ${f})
-  target_link_libraries(${name} PRIVATE nimbrel_core user32 kernel32 shell32 comctl32)
+  target_link_libraries(${name} PRIVATE nimbrel_core user32 kernel32 shell32 comctl32 version)
   target_link_options(${name} PRIVATE ${static_flags})
 endforeach()
 

@@ -37,5 +37,8 @@ for name in data.txt cmd.txt ctrl.txt hanko.txt bookmark.txt Nimbrel.ini 'stowa 
 done
 check "every data file, the settings file and the restore are described" "$missing" ""
 
-check "the cross build puts the page beside Nimbrel.exe" \
-  "$(test -f "$BUILD_WIN/Nimbrel.exe" && cmp -s "$BUILD_WIN/help/help.html" "$page" && echo yes)" "yes"
+# The build puts in the project's version where the page holds its placeholder.
+version=$(sed -n 's/^project(Nimbrel VERSION \([0-9.]*\).*/\1/p' "$src_root/CMakeLists.txt")
+check "the page holds the version placeholder once" "$(LC_ALL=C grep -c '@NIMBREL_VERSION@' "$page")" "1"
+check "the cross build puts the page with its version beside Nimbrel.exe" \
+  "$(test -f "$BUILD_WIN/Nimbrel.exe" && sed "s/@NIMBREL_VERSION@/$version/" "$page" | cmp -s - "$BUILD_WIN/help/help.html" && echo yes)" "yes"

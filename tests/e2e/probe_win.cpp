@@ -197,6 +197,27 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    if (command == "version") {
+        // version FILE FIELD BLOCK: a string of the version resource, such
+        // as "ProductVersion" in the block "041104B0".
+        std::string field = argc > 3 ? argv[3] : "";
+        std::string block = argc > 4 ? argv[4] : "041104B0";
+        DWORD ignored = 0;
+        DWORD size = GetFileVersionInfoSizeA(argument.c_str(), &ignored);
+        if (size == 0)
+            return 1;
+        std::vector<char> data(size);
+        if (!GetFileVersionInfoA(argument.c_str(), 0, size, data.data()))
+            return 1;
+        const std::string ascii = "\\StringFileInfo\\" + block + "\\" + field;
+        std::wstring key(ascii.begin(), ascii.end());
+        wchar_t* value = nullptr;
+        UINT length = 0;
+        if (!VerQueryValueW(data.data(), key.c_str(), reinterpret_cast<void**>(&value), &length) || !value)
+            return 1;
+        print_line(to_utf8(std::wstring(value, wcsnlen(value, length))));
+        return 0;
+    }
     if (command == "set-clipboard") {
         // Puts the argument on the clipboard as CF_TEXT for a "clip" start.
         if (!OpenClipboard(nullptr))
