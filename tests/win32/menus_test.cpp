@@ -288,6 +288,14 @@ TEST_F(MenuTest, DropOfAThousandFilesBringsTheWindowForwardWithTheFocusInTheText
     pump_messages();
     EXPECT_EQ(GetForegroundWindow(), window);
     EXPECT_EQ(GetFocus(), g_app.text_box);
+
+    // Dropped on the folder view of the window in front: the focus moves too.
+    SetFocus(g_app.folder_view);
+    ASSERT_EQ(GetFocus(), g_app.folder_view);
+    drop_handling(drop_of(paths));
+    pump_messages();
+    EXPECT_EQ(GetForegroundWindow(), window);
+    EXPECT_EQ(GetFocus(), g_app.text_box);
     DestroyWindow(other);
 }
 
