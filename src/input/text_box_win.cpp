@@ -181,7 +181,7 @@ void open_in_file_manager()
     if (g_app.launched)
         return;
     if (launch_routine(g_settings.explorerexe, folder) <= 32)
-        launch_routine(cut_at_character(window_text(g_app.display_box), 511));
+        launch_routine(window_text(g_app.display_box));  // the path whole, never cut
 }
 
 void enter_normal()
