@@ -32,7 +32,7 @@ program_folder() {
   for ((i = 1; i <= $4; i++)); do mkdir "$listed/folder$i"; done
   (cd "$listed" && for ((i = 1; i <= $5; i++)); do : >"file$i.txt"; done)
   local now_dir
-  now_dir=$(timeout "$run_limit" winepath -w "$listed" | tr -d '\r')
+  now_dir=$(timeout "$run_limit" winepath -w "$listed" 2>/dev/null | tr -d "\r")
   printf '[etc]\r\ntimelimit=0\r\nbackup=%s\r\n[path]\r\nNowDir=%s\\*\r\n' "$today" "$now_dir" >"$master/Nimbrel.ini"
 }
 
@@ -56,7 +56,7 @@ median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int(
 # One Wine server for every run, so that each run pays only for its own
 # process and not for starting the server.
 end_wine
-timeout "$run_limit" wineserver -p >/dev/null 2>&1
+timeout "$run_limit" wineserver -p >/dev/null 2>&1 || true
 
 program_folder loaded 10000 300 200 1800
 program_folder empty 0 0 0 0

@@ -38,12 +38,13 @@ run_watched() {
   (cd "$dir" && exec timeout --foreground "$ONE_SHOT_LIMIT" wine ./Nimbrel.exe >/dev/null 2>&1) &
   local limit_pid=$!
   while kill -0 "$limit_pid" 2>/dev/null; do
+    # The process of the program is the one child of its time limit; it is
+    # looked up early, as the save lasts only milliseconds.
+    [ "$1" == kill ] && [ -z "$program_pid" ] && program_pid=$(pgrep -P "$limit_pid")
     if tmp_present; then
       last=$EPOCHREALTIME; [ -z "$first" ] && first=$last
-      if [ "$1" == kill ]; then
-        # The process of the program is the one child of its time limit.
-        program_pid=$(pgrep -P "$limit_pid")
-        [ -n "$program_pid" ] && kill -9 "$program_pid"
+      if [ "$1" == kill ] && [ -n "$program_pid" ]; then
+        kill -9 "$program_pid"
         break
       fi
     fi
