@@ -127,6 +127,33 @@ std::string today_reference(int days)
     return reference_date(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, days);
 }
 
+// Auto-sizes column 0 over one temporary row holding the widest numbered
+// name (measured with the view's font), then takes the row out again.
+void size_to_widest_label(HWND view, const std::vector<Entry>& entries)
+{
+    HDC dc = GetDC(view);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(view, WM_GETFONT, 0, 0)));
+    std::string widest;
+    LONG widest_cx = -1;
+    for (size_t r = 0; r < g_entries.row_map.size(); ++r) {
+        std::string text = numbered_row_text(int(r), entries[size_t(g_entries.row_map[r])].name);
+        SIZE size{};
+        GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size);
+        if (size.cx > widest_cx) {
+            widest_cx = size.cx;
+            widest = std::move(text);
+        }
+    }
+    SelectObject(dc, old);
+    ReleaseDC(view, dc);
+    LVITEMA item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.pszText = widest.data();
+    SendMessageA(view, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    SendMessageA(view, LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE);
+    SendMessageA(view, LVM_DELETEITEM, 0, 0);
+}
+
 }  // namespace
 
 void folder_view_refresh()
@@ -180,8 +207,13 @@ void folder_view_refresh()
     // as for all, so it is sized once the first row is in: auto-sizing asks
     // every row, which a large listing would pay for on every key.
     const bool details = typed && matches < SMALL_LISTING_LIMIT;
-    const bool sized_early[3] = {false, !dated && !details, !details};
+    const bool sized_early[3] = {true, !dated && !details, !details};
     const int rows = int(g_entries.row_map.size());
+    // Column 0 is as wide as its widest label: that row alone, auto-sized
+    // with the image list in place, gives the width that every row would.
+    SendMessageA(view, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(g_image_list));
+    if (rows > 0)
+        size_to_widest_label(view, entries);
     SendMessageA(view, LVM_SETITEMCOUNT, WPARAM(rows), 0);
     for (int r = 0; r < rows; ++r) {
         const Entry& e = entries[size_t(g_entries.row_map[size_t(r)])];
@@ -211,7 +243,6 @@ void folder_view_refresh()
         }
     }
 
-    SendMessageA(view, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(g_image_list));
     for (int c = 0; c < 3; ++c)
         if (rows == 0 || !sized_early[c])
             SendMessageA(view, LVM_SETCOLUMNWIDTH, c, LVSCW_AUTOSIZE);

@@ -238,9 +238,12 @@ TEST_F(FolderViewTest, ColumnWidthsAreWhatAutoSizingEveryRowGives)
     create_window();
     for (int i = 0; i < 30; ++i)
         make_file(dir.file("file with a longer name " + std::to_string(i) + ".txt"));
+    // Japanese names of other widths: full-width letters, half-width kana.
+    for (const char* name : {"報告書の下書き.txt", "ＷＷＷＷＷＷＷＷＷＷ.txt", "ｶﾀｶﾅﾉﾅﾏｴ.txt", "iiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiii.txt"})
+        make_file(dir.file(name));
     folder_scan(base);
-    // Large listings without and with dates, a small one with details, none.
-    const std::string texts[] = {"", "file", "name 2", "nothing matches"};
+    // Large listings without and with dates, small ones with details, none.
+    const std::string texts[] = {"", "file", "name 2", "txt", "ＷＷ", "i", "nothing matches"};
     for (int filter : {-1, 3650}) {
         g_settings.filterdate = filter;
         folder_scan(base);
