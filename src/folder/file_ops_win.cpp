@@ -84,7 +84,8 @@ std::vector<std::string_view> row_paths(bool selected_only)
     for (int r = 0; r < rows; ++r) {
         if (selected_only && !(SendMessageA(g_app.folder_view, LVM_GETITEMSTATE, r, LVIS_SELECTED) & LVIS_SELECTED))
             continue;
-        if (const Entry* e = row_entry(g_entries, r))
+        // A whole drive (the drive list) is never copied, moved or deleted.
+        if (const Entry* e = row_entry(g_entries, r); e && !is_drive_root(e->path))
             paths.push_back(e->path);
     }
     return paths;
@@ -111,6 +112,10 @@ void perform_transfer(const std::string& sources, std::string destination, Trans
     if (g_pending.operation == PENDING_DESTINATION &&
         !ask(copy ? "コピーしますか？" : "切り取りますか？", copy ? "ファイルコピー" : "ファイル切り取り"))
         return;
+    // A destination that no longer exists is ignored: the shell would make
+    // a file of that name.
+    if (path_kind(destination) == PATH_NONE)
+        return;
     trailing_separator_strip(destination);
     const std::string to = shell_path_list({destination});
     if (to.empty())
@@ -135,7 +140,7 @@ std::string sources_of(SourceOrigin origin, void* list)
     if (origin != SourceOrigin::list_box)
         return shell_path_list(row_paths(origin == SourceOrigin::folder_view));
     std::string target;
-    if (!chosen_entry(static_cast<HWND>(list), 0, false, target) || target.empty())
+    if (!chosen_entry(static_cast<HWND>(list), 0, false, target) || target.empty() || is_drive_root(target))
         return std::string();
     clipboard_put_text(g_app.main_window, target);
     return shell_path_list({target});

@@ -11,12 +11,21 @@ std::string shell_path_list(const std::vector<std::string_view>& paths)
         // A path with a zero byte inside would end the list early.
         if (path.empty() || path.find('\0') != std::string::npos)
             continue;
+        if (is_drive_root(path))
+            path = path.substr(0, 2) + '\\';
         list += path;
         list.push_back('\0');
     }
     if (!list.empty())
         list.push_back('\0');
     return list;
+}
+
+bool is_drive_root(std::string_view path)
+{
+    std::string p(path);
+    trailing_separator_strip(p);
+    return p.size() == 2 && p[1] == ':' && ((p[0] >= 'A' && p[0] <= 'Z') || (p[0] >= 'a' && p[0] <= 'z'));
 }
 
 std::string first_path(std::string_view list)

@@ -6,9 +6,13 @@
 #include <string_view>
 #include <vector>
 
-// The paths after the trailing separator strip, empty ones left out. No
-// path gives an empty text, which no caller hands to the shell.
+// The paths after the trailing separator strip, empty ones left out; a
+// drive root keeps its backslash ("C:" alone would name the drive's current
+// folder). No path gives an empty text, which no caller hands to the shell.
 std::string shell_path_list(const std::vector<std::string_view>& paths);
+
+// A drive root: "C:", "C:\" or the drive list's "C:\*".
+bool is_drive_root(std::string_view path);
 
 // The first path of a list (or the whole text when it holds no zero byte).
 std::string first_path(std::string_view list);

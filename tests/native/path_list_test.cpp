@@ -21,6 +21,14 @@ TEST(PathList, WholePathsEachEndedAndTheListEndedOnceMore)
     // A path holding a zero byte would split the list: it is left out.
     EXPECT_EQ(shell_path_list({"C:\\a\0b"s, "C:\\c"}), "C:\\c\0\0"s);
 
+    // A drive root stays a root: "C:" would be the drive's current folder.
+    EXPECT_EQ(shell_path_list({"C:\\*"}), "C:\\\0\0"s);
+    EXPECT_EQ(shell_path_list({"D:\\"}), "D:\\\0\0"s);
+    EXPECT_TRUE(is_drive_root("C:\\*"));
+    EXPECT_TRUE(is_drive_root("c:"));
+    EXPECT_FALSE(is_drive_root("C:\\a"));
+    EXPECT_FALSE(is_drive_root("\x83\x3A"));  // a double-byte character, no drive
+
     EXPECT_EQ(first_path("C:\\a\0C:\\b\0\0"s), "C:\\a");
     EXPECT_TRUE(renames_on_collision("C:\\dir", "C:\\dir\\a.txt\0\0"s));
     EXPECT_FALSE(renames_on_collision("C:\\other", "C:\\dir\\a.txt\0\0"s));

@@ -270,3 +270,19 @@ TEST_F(FileOpsTest, DeleteThreeSelectedRowsAndCtrlSpaceOnlyTheRowsShown)
     EXPECT_TRUE(in(here, "sub"));
     EXPECT_EQ(text_of(box()), "");
 }
+
+TEST_F(FileOpsTest, TheDriveListIsNeverCopiedMovedOrDeleted)
+{
+    g_folder.current_folder.clear();  // as after Esc at the base level
+    drive_list_fill();
+    ASSERT_GT(rows(), 0);
+    record_message_boxes(IDYES);
+    SetFocus(box());
+    send_char(box(), ' ', true);  // delete every row: the question, then nothing
+    EXPECT_EQ(g_message_boxes.size(), 1u);
+    EXPECT_TRUE(g_file_calls.empty());
+    drive_list_fill();
+    select_rows({0});
+    send_char(g_app.folder_view, 0x03, true);
+    EXPECT_EQ(g_pending.operation, PENDING_NONE);
+}
