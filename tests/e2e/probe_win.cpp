@@ -1,12 +1,13 @@
 // Reads Nimbrel's window from another process, the way an accessibility
 // tool would, and prints what it finds as UTF-8 (one value per line).
 //
-//   probe wait [SECONDS]     wait until a window of class "Nimbrel" exists
+//   probe wait [SECONDS]     wait until a window of class "Nimbrel" is visible
 //   probe count              number of top-level windows of class "Nimbrel"
 //   probe caption            the main window's caption
 //   probe text ROLE          text of display, text or number (the edit boxes)
 //   probe list ROLE          rows of list or second (the two list boxes)
-//   probe view               rows of the folder view, columns separated by tabs
+//   probe view [N]           rows of the folder view (the first N), columns separated by tabs
+//   probe rows               number of rows of the folder view
 //   probe status PART        text of a status bar part
 //   probe rect [ROLE]        client area of the main window (or of a control)
 //                            on the screen: X Y W H
@@ -18,6 +19,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -235,12 +237,15 @@ int main(int argc, char** argv)
 
     HWND main = FindWindowA("Nimbrel", nullptr);
     if (command == "wait") {
+        // The window exists from the start of its creation but shows only
+        // once its children are made and filled, so wait for it to be visible:
+        // a check right after the wait must see the finished window.
         int tenths = (argument.empty() ? 20 : atoi(argument.c_str())) * 10;
-        while (!main && tenths-- > 0) {
+        while (!(main && IsWindowVisible(main)) && tenths-- > 0) {
             Sleep(100);
             main = FindWindowA("Nimbrel", nullptr);
         }
-        return main ? 0 : 1;
+        return main && IsWindowVisible(main) ? 0 : 1;
     }
     if (!main)
         return 1;
@@ -285,6 +290,8 @@ int main(int argc, char** argv)
         if (!r.memory)
             return 1;
         int rows = int(SendMessageA(h, LVM_GETITEMCOUNT, 0, 0));
+        if (!argument.empty())
+            rows = std::min(rows, atoi(argument.c_str()));
         HWND header = reinterpret_cast<HWND>(SendMessageA(h, LVM_GETHEADER, 0, 0));
         int columns = header ? int(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
         for (int row = 0; row < rows; ++row) {
@@ -293,6 +300,11 @@ int main(int argc, char** argv)
                 line += (c ? "\t" : "") + view_cell(h, r, row, c);
             print_line(line);
         }
+    } else if (command == "rows") {
+        HWND h = find_role(main, "folder");
+        if (!h)
+            return 1;
+        printf("%d\n", int(SendMessageA(h, LVM_GETITEMCOUNT, 0, 0)));
     } else if (command == "status") {
         HWND h = find_role(main, "status");
         if (!h)
