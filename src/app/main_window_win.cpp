@@ -18,6 +18,7 @@
 #include "app/watchdog.h"
 #include "folder/folder_ops.h"
 #include "folder/folder_state.h"
+#include "folder/folder_view.h"
 #include "folder/path_rules.h"
 #include "input/open_row.h"
 #include "input/subclass.h"
@@ -99,7 +100,7 @@ static void on_create(HWND window, const CREATESTRUCTA* create)
     g_app.list_box = create_child(window, instance, "LISTBOX", list, 0, 30, 500, 200);
     g_app.second_list_box = create_child(window, instance, "LISTBOX", list, 0, 30, 500, 200);
     g_app.folder_view = create_child(window, instance, WC_LISTVIEWA,
-                                     child | LVS_REPORT | LVS_NOCOLUMNHEADER, 0, 0, 10, 10);
+                                     child | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_OWNERDATA, 0, 0, 10, 10);
 
     g_app.list_font = create_list_font();
     SendMessageA(g_app.list_box, WM_SETFONT, reinterpret_cast<WPARAM>(g_app.list_font), TRUE);
@@ -228,6 +229,32 @@ static bool on_double_click_notify()
     return true;
 }
 
+// The virtual folder view asks for its texts and images and for the row its
+// type-ahead looks for; a double-click opens the focused row.
+static LRESULT on_notify(HWND window, WPARAM wparam, NMHDR* header)
+{
+    const bool from_view = header->hwndFrom == g_app.folder_view;
+    switch (header->code) {
+    case LVN_GETDISPINFOA:
+        if (from_view)
+            folder_view_display_info(*reinterpret_cast<NMLVDISPINFOA*>(header));
+        return 0;
+    case LVN_GETDISPINFOW:
+        if (from_view)
+            folder_view_display_info(*reinterpret_cast<NMLVDISPINFOW*>(header));
+        return 0;
+    case LVN_ODFINDITEMA:
+        return from_view ? folder_view_find_row(*reinterpret_cast<NMLVFINDITEMA*>(header)) : -1;
+    case LVN_ODFINDITEMW:
+        return from_view ? folder_view_find_row(*reinterpret_cast<NMLVFINDITEMW*>(header)) : -1;
+    case NM_DBLCLK:
+        if (!on_double_click_notify())
+            return 0;
+        break;
+    }
+    return DefWindowProcA(window, WM_NOTIFY, wparam, reinterpret_cast<LPARAM>(header));
+}
+
 static void on_list_double_click()
 {
     record_visit(g_folder.current_folder, window_text(g_app.text_box));
@@ -254,8 +281,8 @@ LRESULT CALLBACK main_window_procedure(HWND window, UINT message, WPARAM wparam,
         SetFocus(g_app.text_box);
         break;
     case WM_NOTIFY:
-        if (lparam && reinterpret_cast<const NMHDR*>(lparam)->code == NM_DBLCLK && !on_double_click_notify())
-            return 0;
+        if (lparam)
+            return on_notify(window, wparam, reinterpret_cast<NMHDR*>(lparam));
         break;
     case HANDOVER_MESSAGE:
         handover_received(window);

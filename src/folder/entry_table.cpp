@@ -8,6 +8,12 @@
 
 EntryTable g_entries;
 
+void entry_table_clear(EntryTable& table)
+{
+    table.entries.clear();
+    table.row_map.clear();
+}
+
 bool entry_is_folder(const Entry& e)
 {
     return !e.path.empty() && e.path.back() == '*';

@@ -12,6 +12,11 @@ struct Entry {
     std::string name;  // as found on disk; a drive root such as C:\ for the drive list
     std::string path;  // folder prefix + name; a folder's path ends in "\*"
     std::string date;  // "YYYY/MM/DD hh:mm:ss" of the last write, or empty
+    // Pixel widths of the name and the date in the folder view's font,
+    // measured the first time the entry is shown (-1 until then), so that
+    // sizing the columns does not measure every row on every key.
+    int name_width = -1;
+    int date_width = -1;
 };
 
 struct EntryTable {
@@ -23,6 +28,10 @@ struct EntryTable {
 };
 
 extern EntryTable g_entries;
+
+// Empties the entries and the row map: until the next refresh the rows on
+// screen name no entry, rather than whichever new entry took their index.
+void entry_table_clear(EntryTable& table);
 
 // A path that ends in "*" marks a folder entry; the only folder marker.
 bool entry_is_folder(const Entry& e);

@@ -197,7 +197,7 @@ void folder_date_text(const std::string& pattern, std::string& date)
 
 int folder_scan(const std::string& folder, bool sub_folders)
 {
-    g_entries.entries.clear();
+    entry_table_clear(g_entries);
     g_listbox.parent_level = 0;
     // An empty path names no folder; "\*" would list the root of whatever
     // drive happens to be current, so nothing is scanned and nothing changes.
@@ -231,7 +231,7 @@ void sub_folder_search()
 
 void drive_list_fill()
 {
-    g_entries.entries.clear();
+    entry_table_clear(g_entries);
     DWORD length = GetLogicalDriveStringsA(0, nullptr);
     if (length > 0) {
         std::vector<char> roots(size_t(length) + 1, '\0');

@@ -1,11 +1,14 @@
-// The folder view refresh: rows rebuilt from the entry table through the
-// name match and the date filter, numbered, with icons, and with dates and
-// sizes for small listings; the folder totals of the size column.
+// The folder view refresh: the rows chosen from the entry table through the
+// name match and the date filter, their icons, the dates and sizes of small
+// listings and the column widths; the texts the virtual view asks for; the
+// folder totals of the size column.
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstring>
+#include <cwchar>
 #include <ctime>
 #include <vector>
 
@@ -14,9 +17,12 @@
 #include "app/watchdog.h"
 #include "folder/entry_table.h"
 #include "folder/folder_ops.h"
+#include "folder/folder_rows.h"
 #include "folder/folder_state.h"
+#include "folder/folder_view.h"
 #include "folder/name_match.h"
 #include "folder/path_rules.h"
+#include "lists/list_box.h"
 #include "lists/list_state.h"
 
 namespace {
@@ -28,16 +34,6 @@ constexpr int LARGE_LISTING_ICONS = 100;
 constexpr int FILE_COUNT_START = -20;
 
 HIMAGELIST g_image_list = nullptr;
-
-void set_cell(HWND view, int row, int column, const std::string& text)
-{
-    LVITEMA item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = row;
-    item.iSubItem = column;
-    item.pszText = const_cast<char*>(text.c_str());
-    SendMessageA(view, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-}
 
 // Path whose shell icon stands for the entry: a folder loses its "\*", and a
 // drive ("C:") gets its backslash back so the shell shows the drive icon.
@@ -90,33 +86,36 @@ void add_shell_icon(const std::string& path)
         DestroyIcon(info.hIcon);
 }
 
-// Dates and sizes of one detailed row of a small listing.
-void fill_details(HWND view, int row, const std::string& path, bool dates)
+// Dates and sizes of one detailed row of a small listing: the file's size
+// and, unless the date filter is on, its date; for a folder its date and, in
+// the folder size mode, the total of the files below it. Column 1 keeps the
+// entry's own date where no date is fetched.
+RowDetails row_details(const std::string& path, const Entry& e, bool dates)
 {
+    RowDetails d{e.date, std::string()};
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
         LARGE_INTEGER size{};
         GetFileSizeEx(file, &size);
         CloseHandle(file);
-        set_cell(view, row, 2, size_text(size.QuadPart, FILE_COUNT_START));
+        d.size = size_text(size.QuadPart, FILE_COUNT_START);
         if (dates) {
-            std::string date;
-            file_date_text(path, date);
-            set_cell(view, row, 1, date);
+            d.date.clear();
+            file_date_text(path, d.date);
         }
-        return;
+        return d;
     }
     std::string pattern = path + "\\*";
     if (dates) {
-        std::string date;
-        folder_date_text(pattern, date);
-        set_cell(view, row, 1, date);
+        d.date.clear();
+        folder_date_text(pattern, d.date);
     }
     if (g_listbox.list_state == LIST_FOLDER_SIZES) {
         int limit = FILE_COUNT_START;
         int64_t total = folder_total(pattern, limit);
-        set_cell(view, row, 2, size_text(total, limit));
+        d.size = size_text(total, limit);
     }
+    return d;
 }
 
 std::string today_reference(int days)
@@ -127,31 +126,71 @@ std::string today_reference(int days)
     return reference_date(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, days);
 }
 
-// Auto-sizes column 0 over one temporary row holding the widest numbered
-// name (measured with the view's font), then takes the row out again.
-void size_to_widest_label(HWND view, const std::vector<Entry>& entries)
+// Pixel width of a text in the device context's font.
+int text_width(HDC dc, const std::string& text)
+{
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size);
+    return int(size.cx);
+}
+
+// Measures, in the view's font, the names (and, for a listing without
+// details, the dates) of the rows not measured since their scan, and picks the
+// widest text of each column.
+void choose_widest_texts(HWND view, std::vector<Entry>& entries, const std::vector<int>& row_map)
 {
     HDC dc = GetDC(view);
     HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(view, WM_GETFONT, 0, 0)));
-    std::string widest;
-    LONG widest_cx = -1;
-    for (size_t r = 0; r < g_entries.row_map.size(); ++r) {
-        std::string text = numbered_row_text(int(r), entries[size_t(g_entries.row_map[r])].name);
-        SIZE size{};
-        GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size);
-        if (size.cx > widest_cx) {
-            widest_cx = size.cx;
-            widest = std::move(text);
+    for (int index : row_map) {
+        Entry& e = entries[size_t(index)];
+        if (e.name_width < 0)
+            e.name_width = text_width(dc, e.name);
+        if (!g_rows.details && e.date_width < 0 && !e.date.empty())
+            e.date_width = text_width(dc, e.date);
+    }
+    int prefix_widths[10];
+    for (int r = 0; r < 10; ++r)
+        prefix_widths[r] = text_width(dc, numbered_row_text(r, ""));
+    for (std::string& w : g_rows.widest)
+        w.clear();
+    int label_row = widest_label_row(entries, row_map, prefix_widths);
+    if (label_row >= 0)
+        g_rows.widest[0] = numbered_row_text(label_row, entries[size_t(row_map[size_t(label_row)])].name);
+    if (g_rows.details) {
+        // At most a small listing's rows: measured as they are.
+        int widest[3] = {-1, -1, -1};
+        for (const RowDetails& d : g_rows.detail) {
+            int date = text_width(dc, d.date), size = text_width(dc, d.size);
+            if (date > widest[1]) {
+                widest[1] = date;
+                g_rows.widest[1] = d.date;
+            }
+            if (size > widest[2]) {
+                widest[2] = size;
+                g_rows.widest[2] = d.size;
+            }
         }
+    } else if (int date_row = widest_date_row(entries, row_map); date_row >= 0) {
+        g_rows.widest[1] = entries[size_t(row_map[size_t(date_row)])].date;
     }
     SelectObject(dc, old);
     ReleaseDC(view, dc);
-    LVITEMA item{};
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
-    item.pszText = widest.data();
-    SendMessageA(view, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    SendMessageA(view, LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE);
-    SendMessageA(view, LVM_DELETEITEM, 0, 0);
+}
+
+// Column widths as auto-sizing every row gives them, at the cost of one row:
+// the list view's auto-size takes the widest text of a column, so the view
+// briefly holds a single row showing each column's widest text and sizes
+// its columns over that.
+void size_columns(HWND view, int rows)
+{
+    if (rows > 0) {
+        choose_widest_texts(view, g_entries.entries, g_entries.row_map);
+        g_rows.measuring = true;
+        SendMessageA(view, LVM_SETITEMCOUNT, 1, 0);
+    }
+    for (int c = 0; c < 3; ++c)
+        SendMessageA(view, LVM_SETCOLUMNWIDTH, c, LVSCW_AUTOSIZE);
+    g_rows.measuring = false;
 }
 
 }  // namespace
@@ -161,19 +200,15 @@ void folder_view_refresh()
     activity_time_stamp();
     HWND view = g_app.folder_view;
     ShowWindow(view, SW_HIDE);
-    // Hidden is not enough for the list view to skip its per-row scroll and
-    // invalidation work; with redraw off a 5,000-row refill costs a fraction.
     SendMessageA(view, WM_SETREDRAW, FALSE, 0);
-    // The shared key handler in the folder view's replacement procedure
-    // answers LVM_DELETEALLITEMS itself, so the message goes straight to the
-    // list view's own procedure; without it the rows go one at a time, from
-    // the last, which keeps each deletion cheap.
-    if (g_app.previous_folder_view) {
+    // Emptying the view clears its selection and focus. The shared key
+    // handler in the folder view's replacement procedure answers
+    // LVM_DELETEALLITEMS itself, so the message goes straight to the list
+    // view's own procedure.
+    if (g_app.previous_folder_view)
         CallWindowProcA(g_app.previous_folder_view, view, LVM_DELETEALLITEMS, 0, 0);
-    } else {
-        for (int n = int(SendMessageA(view, LVM_GETITEMCOUNT, 0, 0)); n > 0; --n)
-            SendMessageA(view, LVM_DELETEITEM, WPARAM(n - 1), 0);
-    }
+    else
+        SendMessageA(view, LVM_DELETEALLITEMS, 0, 0);
 
     SendMessageA(view, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
     if (g_image_list)
@@ -186,68 +221,89 @@ void folder_view_refresh()
     const bool date_filter = g_settings.filterdate != -1;
     const std::string reference = date_filter ? today_reference(g_settings.filterdate) : std::string();
 
-    // One pass decides which entries are visible and counts the name matches;
-    // the date filter does not take part in the count.
-    const std::vector<Entry>& entries = g_entries.entries;
-    g_entries.row_map.clear();
-    int matches = 0;
-    bool dated = false;  // some row shows a date in column 1
-    for (size_t i = 0; i < entries.size(); ++i) {
-        if (!name_pattern_matches(filter, entries[i].name))
-            continue;
-        ++matches;
-        if (date_filter && !date_filter_pass(reference, entries[i].date, g_settings.filter_reversed))
-            continue;
-        g_entries.row_map.push_back(int(i));
-        dated = dated || !entries[i].date.empty();
-    }
-
-    // Columns 1 and 2 hold text only in a small listing's details or where
-    // an entry has a date. A column empty in every row is as wide for one row
-    // as for all, so it is sized once the first row is in: auto-sizing asks
-    // every row, which a large listing would pay for on every key.
-    const bool details = typed && matches < SMALL_LISTING_LIMIT;
-    const bool sized_early[3] = {true, !dated && !details, !details};
+    // The date filter does not take part in the count of name matches, which
+    // decides between a small and a large listing.
+    std::vector<Entry>& entries = g_entries.entries;
+    bool dated = false;
+    const int matches = folder_filter_pass(
+        entries, RowFilter{&filter, date_filter ? &reference : nullptr, g_settings.filter_reversed},
+        g_entries.row_map, dated);
     const int rows = int(g_entries.row_map.size());
-    // Column 0 is as wide as its widest label: that row alone, auto-sized
-    // with the image list in place, gives the width that every row would.
+    const bool small = matches < SMALL_LISTING_LIMIT;
+
     SendMessageA(view, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(g_image_list));
-    if (rows > 0)
-        size_to_widest_label(view, entries);
-    SendMessageA(view, LVM_SETITEMCOUNT, WPARAM(rows), 0);
-    for (int r = 0; r < rows; ++r) {
-        const Entry& e = entries[size_t(g_entries.row_map[size_t(r)])];
-        std::string text = numbered_row_text(r, e.name);
-        LVITEMA item{};
-        item.mask = LVIF_TEXT | LVIF_IMAGE;
-        item.iItem = r;
-        item.iImage = r;
-        item.pszText = text.data();
-        SendMessageA(view, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        if (!e.date.empty())
-            set_cell(view, r, 1, e.date);
-        if (r == 0)
-            for (int c = 1; c < 3; ++c)
-                if (sized_early[c])
-                    SendMessageA(view, LVM_SETCOLUMNWIDTH, c, LVSCW_AUTOSIZE);
-    }
-
-    if (matches >= SMALL_LISTING_LIMIT) {
-        add_stock_icons(std::min(rows, LARGE_LISTING_ICONS));
-    } else {
+    g_rows.details = typed && small;
+    g_rows.detail.clear();
+    if (small) {
         for (int r = 0; r < rows; ++r) {
-            std::string path = icon_path(entries[size_t(g_entries.row_map[size_t(r)])]);
+            const Entry& e = entries[size_t(g_entries.row_map[size_t(r)])];
+            std::string path = icon_path(e);
             add_shell_icon(path);
-            if (typed)
-                fill_details(view, r, path, !date_filter);
+            if (g_rows.details)
+                g_rows.detail.push_back(row_details(path, e, !date_filter));
         }
+    } else {
+        add_stock_icons(std::min(rows, LARGE_LISTING_ICONS));
     }
 
-    for (int c = 0; c < 3; ++c)
-        if (rows == 0 || !sized_early[c])
-            SendMessageA(view, LVM_SETCOLUMNWIDTH, c, LVSCW_AUTOSIZE);
+    size_columns(view, rows);
+    // The rows themselves are never inserted: the view asks for the texts of
+    // the rows it paints (folder_view_display_info).
+    SendMessageA(view, LVM_SETITEMCOUNT, WPARAM(rows), 0);
     SendMessageA(view, WM_SETREDRAW, TRUE, 0);
     ShowWindow(view, SW_RESTORE);
+}
+
+void folder_view_display_info(NMLVDISPINFOA& info)
+{
+    LVITEMA& item = info.item;
+    if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
+        std::string text = folder_row_text(g_entries, g_rows, item.iItem, item.iSubItem);
+        size_t n = character_prefix_length(text, size_t(item.cchTextMax - 1));
+        memcpy(item.pszText, text.data(), n);
+        item.pszText[n] = '\0';
+    }
+    // Row r has image r; rows past the image list's end show none.
+    if (item.mask & LVIF_IMAGE)
+        item.iImage = g_rows.measuring ? 0 : item.iItem;
+}
+
+void folder_view_display_info(NMLVDISPINFOW& info)
+{
+    LVITEMW& item = info.item;
+    if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
+        std::string text = folder_row_text(g_entries, g_rows, item.iItem, item.iSubItem);
+        int n = text.empty() ? 0 : MultiByteToWideChar(932, 0, text.data(), int(text.size()), nullptr, 0);
+        std::wstring wide(size_t(n), L'\0');
+        if (n > 0)
+            MultiByteToWideChar(932, 0, text.data(), int(text.size()), wide.data(), n);
+        size_t copied = std::min(wide.size(), size_t(item.cchTextMax - 1));
+        wmemcpy(item.pszText, wide.data(), copied);
+        item.pszText[copied] = L'\0';
+    }
+    if (item.mask & LVIF_IMAGE)
+        item.iImage = g_rows.measuring ? 0 : item.iItem;
+}
+
+int folder_view_find_row(const NMLVFINDITEMA& find)
+{
+    if (!(find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.lvfi.psz)
+        return -1;
+    return find_row(g_entries, g_rows, find.lvfi.psz, (find.lvfi.flags & LVFI_PARTIAL) != 0, find.iStart,
+                    (find.lvfi.flags & LVFI_WRAP) != 0);
+}
+
+int folder_view_find_row(const NMLVFINDITEMW& find)
+{
+    if (!(find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.lvfi.psz)
+        return -1;
+    int n = WideCharToMultiByte(932, 0, find.lvfi.psz, -1, nullptr, 0, nullptr, nullptr);
+    std::string text(size_t(n > 0 ? n : 1), '\0');
+    if (n > 0)
+        WideCharToMultiByte(932, 0, find.lvfi.psz, -1, text.data(), n, nullptr, nullptr);
+    text.resize(strlen(text.c_str()));
+    return find_row(g_entries, g_rows, text, (find.lvfi.flags & LVFI_PARTIAL) != 0, find.iStart,
+                    (find.lvfi.flags & LVFI_WRAP) != 0);
 }
 
 int64_t folder_total(const std::string& pattern, int& file_count_limit)
@@ -280,18 +336,12 @@ int64_t folder_total(const std::string& pattern, int& file_count_limit)
     return sum;
 }
 
-// Index chosen by a digit key code: 1 to 9 give 0 to 8, 0 (and 47) give 9.
-static int digit_index(int key)
-{
-    return (key == 47 || key == 48) ? 9 : key - 49;
-}
-
 bool selected_folder_view_text(int key, std::string& text)
 {
     HWND view = g_app.folder_view;
     int index = int(SendMessageA(view, LVM_GETNEXTITEM, WPARAM(-1), LVNI_FOCUSED));
     if (key >= 47 && key <= 57) {
-        index = digit_index(key);
+        index = digit_key_index(key);
         if (index >= int(SendMessageA(view, LVM_GETITEMCOUNT, 0, 0)))
             return false;
         LVITEMA state{};
@@ -300,22 +350,10 @@ bool selected_folder_view_text(int key, std::string& text)
         SendMessageA(view, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&state));
         SetFocus(view);
     }
-    if (index < 0)
+    if (index < 0 || index >= int(g_entries.row_map.size()))
         return false;
-    // Names are kept whole, so the buffer grows until the text fits.
-    std::vector<char> buffer(512);
-    for (;;) {
-        LVITEMA item{};
-        item.iSubItem = 0;
-        item.pszText = buffer.data();
-        item.cchTextMax = int(buffer.size());
-        int got = int(SendMessageA(view, LVM_GETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item)));
-        if (got < int(buffer.size()) - 1 || buffer.size() >= (1u << 20)) {
-            text.assign(buffer.data(), size_t(got));
-            break;
-        }
-        buffer.resize(buffer.size() * 2);
-    }
+    // The view shows the rows' own texts, so they are read from there, whole.
+    text = folder_row_text(g_entries, g_rows, index, 0);
     if (index < 10)
         text.erase(0, text.size() >= 2 ? 2 : text.size());
     return true;

@@ -46,7 +46,7 @@ TEST_F(MainWindowTest, SevenControlsWithTheirClassesAndStyles)
          LBS_NOINTEGRALHEIGHT, true},
         {g_app.second_list_box, "ListBox", WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY | LBS_SORT,
          LBS_NOINTEGRALHEIGHT, true},
-        {g_app.folder_view, WC_LISTVIEWA, WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_NOCOLUMNHEADER, 0, true},
+        {g_app.folder_view, WC_LISTVIEWA, WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_OWNERDATA, 0, true},
     };
     int n = 0;
     for (const Expect& e : table) {
@@ -148,7 +148,7 @@ TEST_F(MainWindowTest, ControlsAreCreatedInOrderWithTheirStylesAndPlaces)
         {"EDIT", child | WS_BORDER, 0, 0, 500, 30},
         {"LISTBOX", list, 0, 30, 500, 200},
         {"LISTBOX", list, 0, 30, 500, 200},
-        {WC_LISTVIEWA, child | LVS_REPORT | LVS_NOCOLUMNHEADER, 0, 0, 10, 10},
+        {WC_LISTVIEWA, child | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_OWNERDATA, 0, 0, 10, 10},
     };
     for (size_t i = 0; i < 7; ++i) {
         const Created& got = g_created[i + 1];
