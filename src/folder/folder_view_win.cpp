@@ -34,6 +34,11 @@ constexpr int LARGE_LISTING_ICONS = 100;
 constexpr int FILE_COUNT_START = -20;
 
 HIMAGELIST g_image_list = nullptr;
+// Whether each row holding a stock icon in the image list is a folder, when
+// the list holds a large listing's stock icons; a refresh whose rows give
+// the same kinds keeps the list instead of converting the icons again.
+bool g_stock_images = false;
+std::vector<bool> g_stock_kinds;
 
 // Path whose shell icon stands for the entry: a folder loses its "\*", and a
 // drive ("C:") gets its backslash back so the shell shows the drive icon.
@@ -74,6 +79,30 @@ void add_stock_icons(int rows)
     }
     ImageList_Remove(g_image_list, file_image);
     ImageList_Remove(g_image_list, folder_image);
+}
+
+// A new, empty image list in place of the view's old one.
+void new_image_list(HWND view)
+{
+    SendMessageA(view, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
+    if (g_image_list)
+        ImageList_Destroy(g_image_list);
+    g_image_list = ImageList_Create(16, 16, ILC_COLORDDB | ILC_MASK, 5, 0);
+    g_stock_images = false;
+}
+
+// The image list of a large listing: a stock icon for each of its first rows.
+void use_stock_icons(HWND view, int rows)
+{
+    std::vector<bool> kinds;
+    for (int r = 0; r < rows; ++r)
+        kinds.push_back(entry_is_folder(g_entries.entries[size_t(g_entries.row_map[size_t(r)])]));
+    if (g_stock_images && kinds == g_stock_kinds)
+        return;
+    new_image_list(view);
+    add_stock_icons(rows);
+    g_stock_images = true;
+    g_stock_kinds = std::move(kinds);
 }
 
 void add_shell_icon(const std::string& path)
@@ -210,11 +239,6 @@ void folder_view_refresh()
     else
         SendMessageA(view, LVM_DELETEALLITEMS, 0, 0);
 
-    SendMessageA(view, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
-    if (g_image_list)
-        ImageList_Destroy(g_image_list);
-    g_image_list = ImageList_Create(16, 16, ILC_COLORDDB | ILC_MASK, 5, 0);
-
     copy_text_box_text();
     const bool typed = !g_folder.typed_text.empty();
     const NamePattern filter = name_pattern(g_folder.typed_text, g_settings.search != 0);
@@ -231,10 +255,10 @@ void folder_view_refresh()
     const int rows = int(g_entries.row_map.size());
     const bool small = matches < SMALL_LISTING_LIMIT;
 
-    SendMessageA(view, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(g_image_list));
     g_rows.details = typed && small;
     g_rows.detail.clear();
     if (small) {
+        new_image_list(view);
         for (int r = 0; r < rows; ++r) {
             const Entry& e = entries[size_t(g_entries.row_map[size_t(r)])];
             std::string path = icon_path(e);
@@ -243,8 +267,9 @@ void folder_view_refresh()
                 g_rows.detail.push_back(row_details(path, e, !date_filter));
         }
     } else {
-        add_stock_icons(std::min(rows, LARGE_LISTING_ICONS));
+        use_stock_icons(view, std::min(rows, LARGE_LISTING_ICONS));
     }
+    SendMessageA(view, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(g_image_list));
 
     size_columns(view, rows);
     // The rows themselves are never inserted: the view asks for the texts of

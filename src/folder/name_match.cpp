@@ -1,5 +1,8 @@
 #include "folder/name_match.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "folder/path_rules.h"
 
 static bool is_full_width_blank(std::string_view s, size_t p, size_t length)
@@ -70,6 +73,35 @@ static bool word_at(std::string_view name, size_t i, std::string_view word)
     return true;
 }
 
+// Nonzero when some byte of v equals the byte repeated in `pattern`: the
+// classic test for a zero byte, applied to v ^ pattern. It never reports a
+// block that holds no such byte.
+static inline uint64_t has_byte(uint64_t v, uint64_t pattern)
+{
+    uint64_t x = v ^ pattern;
+    return (x - 0x0101010101010101ull) & ~x & 0x8080808080808080ull;
+}
+
+// The first position from i below end whose byte, folded, is the folded byte
+// c, or end. Eight bytes are looked at a time until a block holds a
+// candidate: most bytes of most names are no candidate for a typed word.
+static size_t next_candidate(std::string_view s, size_t i, size_t end, char c)
+{
+    const char upper = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+    const uint64_t lower_bytes = 0x0101010101010101ull * static_cast<unsigned char>(c);
+    const uint64_t upper_bytes = 0x0101010101010101ull * static_cast<unsigned char>(upper);
+    for (; i + 8 <= end; i += 8) {
+        uint64_t block;
+        memcpy(&block, s.data() + i, 8);
+        if (has_byte(block, lower_bytes) | has_byte(block, upper_bytes))
+            break;
+    }
+    for (; i < end; ++i)
+        if (s[i] == c || s[i] == upper)
+            return i;
+    return end;
+}
+
 // Whether the folded word occurs in the name starting on one of its
 // characters. The scan tries every byte, folded, against the word's first
 // byte: that finds every character start that can match, plus some second
@@ -87,9 +119,8 @@ static bool occurs_in(std::string_view name, std::string_view word)
         return true;
     size_t last = name.size() - word.size();
     size_t start = 0;  // a character start, never past the next candidate
-    for (size_t i = 0; i <= last; ++i) {
-        if (ascii_fold(name[i]) != word[0])
-            continue;
+    for (size_t i = next_candidate(name, 0, last + 1, word[0]); i <= last;
+         i = next_candidate(name, i + 1, last + 1, word[0])) {
         if (i > 0 && is_lead_byte(static_cast<unsigned char>(name[i - 1]))) {
             while (start < i)
                 start += character_length(name, start);

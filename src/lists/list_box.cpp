@@ -31,6 +31,8 @@ void list_box_row(std::string_view entry, const ListFilter& filter, int parent_l
         out.rows.push_back(numbered_row_text(position, entry));
     else if (position < listcount)
         out.rows.emplace_back(entry);
+    else
+        return;
     ++out.next_position;
 }
 

@@ -20,10 +20,12 @@ bool list_filter_pass(const ListFilter& filter, std::string_view entry);
 
 // Rows of the list box from position `start` on, for the entries that pass:
 // with parent_level 0 the plain view (numbered below 10, nothing inserted at
-// or beyond listcount, the position still advancing); otherwise the parent
-// view (each entry's ancestor, numbered below 10, no listcount limit).
-// `rows` receives the texts to insert in order from `start`; the result is
-// the next free position.
+// or beyond listcount); otherwise the parent view (each entry's ancestor,
+// numbered below 10, no listcount limit). `rows` receives the texts to insert
+// in order from `start`; the result is the next free position. The plain
+// view stops at the first position it would not show (the tenth or
+// listcount, whichever is later), so a long history is not walked to its end
+// once the list box is full.
 struct ListRows {
     std::vector<std::string> rows;
     int next_position = 0;
@@ -43,8 +45,12 @@ ListRows list_box_rows(const Entries& entries, TextOf text_of, const ListFilter&
 {
     ListRows out;
     out.next_position = start;
-    for (const auto& e : entries)
+    const int shown = listcount > 10 ? listcount : 10;
+    for (const auto& e : entries) {
+        if (parent_level == 0 && out.next_position >= shown)
+            break;
         list_box_row(text_of(e), filter, parent_level, listcount, out);
+    }
     return out;
 }
 
@@ -52,8 +58,3 @@ ListRows list_box_rows(const Entries& entries, TextOf text_of, const ListFilter&
 // 47 give 9), or -1 for any other key.
 int digit_key_index(int key);
 
-// The texts each list box shows, in list order: the data list lines, the
-// folders of the recent list, the bookmarks (list_box_sources.cpp).
-std::vector<std::string_view> data_list_entries();
-std::vector<std::string_view> recent_folder_entries();
-std::vector<std::string_view> bookmark_entries();

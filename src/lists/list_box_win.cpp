@@ -10,18 +10,20 @@
 #include "lists/list_box_ops.h"
 #include "lists/list_ops.h"
 #include "lists/list_state.h"
+#include "lists/string_lists.h"
 
 static void insert_row(HWND list, int position, const std::string& text)
 {
     SendMessageA(list, LB_INSERTSTRING, WPARAM(position), reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-int list_box_fill(int start, const std::vector<std::string_view>& entries)
+// Fills the list box from `start` with the texts of the entries that pass.
+template <typename Entries, typename TextOf>
+static int fill_list_box(int start, const Entries& entries, TextOf text_of)
 {
     HWND list = g_app.list_box;
     ListFilter filter = list_filter(g_folder.typed_text, g_folder.current_folder, g_settings.search != 0);
-    ListRows rows = list_box_rows(entries, [](std::string_view e) { return e; }, filter, start,
-                                  g_listbox.parent_level, g_settings.listcount);
+    ListRows rows = list_box_rows(entries, text_of, filter, start, g_listbox.parent_level, g_settings.listcount);
     // Redrawing once after the whole fill instead of after every row.
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     if (start == 0)
@@ -34,6 +36,11 @@ int list_box_fill(int start, const std::vector<std::string_view>& entries)
     return rows.next_position;
 }
 
+int list_box_fill(int start, const std::vector<std::string_view>& entries)
+{
+    return fill_list_box(start, entries, [](std::string_view e) { return e; });
+}
+
 void second_list_box_fill()
 {
     HWND list = g_app.second_list_box;
@@ -42,9 +49,9 @@ void second_list_box_fill()
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     // Appending in list order shows the same rows as inserting each passing
     // bookmark at position 0 from the last to the first, without moving rows.
-    for (const std::string_view bookmark : bookmark_entries())
+    for (const std::string& bookmark : g_lists.bookmarks)
         if (name_pattern_matches(typed, bookmark))
-            SendMessageA(list, LB_INSERTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(std::string(bookmark).c_str()));
+            SendMessageA(list, LB_INSERTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(bookmark.c_str()));
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
 }
@@ -52,7 +59,11 @@ void second_list_box_fill()
 void list_refresh()
 {
     copy_text_box_text();
-    list_box_fill(0, g_listbox.list_state == LIST_RECENT ? recent_folder_entries() : data_list_entries());
+    // The lists are read where they lie: nothing is copied for the filter.
+    if (g_listbox.list_state == LIST_RECENT)
+        fill_list_box(0, g_lists.recent, [](const TextPair& p) { return std::string_view(p.first); });
+    else
+        fill_list_box(0, g_lists.data, [](const DataEntry& e) { return std::string_view(e.line); });
     second_list_box_fill();
     folder_view_refresh();
 }

@@ -198,3 +198,57 @@ TEST_F(FolderViewRowsTest, ANumberedLabelCanOutweighAWiderUnnumberedName)
         EXPECT_EQ(folder_view_widths(), ordinary_view_widths(window));
     }
 }
+
+namespace {
+
+// The colour bits of one image of the folder view's image list.
+std::vector<unsigned char> image_bits(int index)
+{
+    HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(g_app.folder_view, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+    std::vector<unsigned char> bits;
+    HICON icon = images ? ImageList_GetIcon(images, index, ILD_NORMAL) : nullptr;
+    if (!icon)
+        return bits;
+    ICONINFO info{};
+    if (GetIconInfo(icon, &info)) {
+        BITMAP bitmap{};
+        GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
+        bits.resize(size_t(bitmap.bmWidthBytes) * size_t(bitmap.bmHeight));
+        GetBitmapBits(info.hbmColor, LONG(bits.size()), bits.data());
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+    }
+    DestroyIcon(icon);
+    return bits;
+}
+
+}  // namespace
+
+TEST_F(FolderViewRowsTest, EachRowOfALargeListingKeepsTheIconOfItsKind)
+{
+    // Two large listings of 25 rows: the first led by a folder, the second
+    // all files. The second must not show the first one's folder icon.
+    create_window();
+    TempFolder dir;
+    CreateDirectoryA(dir.file("x-folder").c_str(), nullptr);
+    for (int i = 0; i < 25; ++i) {
+        if (i < 24)
+            make_file(dir.file("x" + std::to_string(i)));
+        make_file(dir.file("y" + std::to_string(i)));
+    }
+    folder_scan(dir.path);
+    SetWindowTextA(g_app.text_box, "x");
+    folder_view_refresh();
+    ASSERT_EQ(cell(0, 0), "1.x-folder");
+    std::vector<unsigned char> folder_icon = image_bits(0), file = image_bits(1);
+    ASSERT_FALSE(file.empty());
+    EXPECT_NE(folder_icon, file);
+    for (const char* typed : {"y", "x", "y"}) {
+        SCOPED_TRACE(typed);
+        SetWindowTextA(g_app.text_box, typed);
+        folder_view_refresh();
+        ASSERT_EQ(rows_shown(), 25);
+        EXPECT_EQ(image_bits(0), typed[0] == 'x' ? folder_icon : file);
+        EXPECT_EQ(image_bits(24), file);
+    }
+}
