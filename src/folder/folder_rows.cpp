@@ -4,11 +4,9 @@
 
 FolderRows g_rows;
 
-int folder_filter_pass(const std::vector<Entry>& entries, const RowFilter& filter, std::vector<int>& row_map,
-                       bool& dated)
+int folder_filter_pass(const std::vector<Entry>& entries, const RowFilter& filter, std::vector<int>& row_map)
 {
     row_map.clear();
-    dated = false;
     int matches = 0;
     for (size_t i = 0; i < entries.size(); ++i) {
         const Entry& e = entries[i];
@@ -18,7 +16,6 @@ int folder_filter_pass(const std::vector<Entry>& entries, const RowFilter& filte
         if (filter.reference && !date_filter_pass(*filter.reference, e.date, filter.reversed))
             continue;
         row_map.push_back(int(i));
-        dated = dated || !e.date.empty();
     }
     return matches;
 }

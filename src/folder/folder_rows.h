@@ -32,15 +32,13 @@ extern FolderRows g_rows;
 // The filter pass: one walk over the entries with the compiled pattern. The
 // row map receives, in table order, every entry whose name matches and that
 // passes the date filter (when a reference day is given). Returns the number
-// of name matches, which the date filter does not reduce; `dated` tells
-// whether some row has a date.
+// of name matches, which the date filter does not reduce.
 struct RowFilter {
     const NamePattern* name = nullptr;
     const std::string* reference = nullptr;  // the date filter's day, or none
     bool reversed = false;
 };
-int folder_filter_pass(const std::vector<Entry>& entries, const RowFilter& filter, std::vector<int>& row_map,
-                       bool& dated);
+int folder_filter_pass(const std::vector<Entry>& entries, const RowFilter& filter, std::vector<int>& row_map);
 
 // Text of one cell (column 0 numbered below ten); empty for a row or column
 // that does not exist.

@@ -248,10 +248,9 @@ void folder_view_refresh()
     // The date filter does not take part in the count of name matches, which
     // decides between a small and a large listing.
     std::vector<Entry>& entries = g_entries.entries;
-    bool dated = false;
     const int matches = folder_filter_pass(
         entries, RowFilter{&filter, date_filter ? &reference : nullptr, g_settings.filter_reversed},
-        g_entries.row_map, dated);
+        g_entries.row_map);
     const int rows = int(g_entries.row_map.size());
     const bool small = matches < SMALL_LISTING_LIMIT;
 

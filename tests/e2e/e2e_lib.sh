@@ -59,6 +59,14 @@ start_nimbrel() {
   probe wait 30 >/dev/null
 }
 
+# wait_for_end: waits up to 30 s for the program of start_nimbrel to end and
+# sets end_code to its exit code; one still running then is killed (137).
+wait_for_end() {
+  timeout 30 tail --pid="$nimbrel_pid" -f /dev/null
+  kill -9 "$nimbrel_pid" 2>/dev/null
+  wait "$nimbrel_pid"; end_code=$?
+}
+
 # click_control ROLE: clicks the middle of a control (there is no window
 # manager, so a click is what gives the window the keyboard focus).
 click_control() {

@@ -53,10 +53,8 @@ click_control text
 xdotool type --delay 150 "plan"
 check_true "the view narrows to the two plans" wait_until 5 test "$(rows)" == "1.plan-b.exe 2.plan-a.exe "
 xdotool type --delay 150 "2"
-timeout 30 tail --pid="$nimbrel_pid" -f /dev/null
-kill -9 "$nimbrel_pid" 2>/dev/null
-wait "$nimbrel_pid"; code=$?
-check "the program ended with code 0" "$code" "0"
+wait_for_end
+check "the program ended with code 0" "$end_code" "0"
 check_true "the second row was opened through the shell" wait_until 10 test -f "$listed/stowa-started.txt"
 check "data.txt holds it" "$(tr -d '\r' <"$dir2/data.txt")" "$target\\plan-a.exe"
 end_wine

@@ -33,10 +33,8 @@ check_true "a typed letter narrows the view" wait_until 10 test "$(probe rows)" 
 check "the probe reads the numbered rows" "$(probe view 3 | cut -f1 | tr '\n' ' ')" "1.bz.exe 2.b9999.txt 3.b9998.txt "
 check "the eleventh row has no number" "$(probe view 11 | tail -1 | cut -f1)" "b9990.txt"
 xdotool key Return
-timeout 30 tail --pid="$nimbrel_pid" -f /dev/null
-kill -9 "$nimbrel_pid" 2>/dev/null  # still running after 30 s: the check below fails
-wait "$nimbrel_pid"; code=$?
-check "Enter opened the first row and the program ended with code 0" "$code" "0"
+wait_for_end
+check "Enter opened the first row and the program ended with code 0" "$end_code" "0"
 check_true "the shell ran the first row's program" wait_until 10 test -f "$big/stowa-started.txt"
 check "the day's log holds it" "$(cat "$dir/Nimbrellog/$today.log" 2>/dev/null)" "$target\\bz.exe"
 end_wine

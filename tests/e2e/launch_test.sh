@@ -25,10 +25,8 @@ check_true "two letters narrow to two rows" wait_until 5 test "$(rows)" == "1.al
 xdotool type --delay 150 "pi"
 check_true "four letters narrow to the one file" wait_until 5 test "$(rows)" == "1.alpine.exe "
 xdotool key Return
-timeout 30 tail --pid="$nimbrel_pid" -f /dev/null
-kill -9 "$nimbrel_pid" 2>/dev/null  # still running after 30 s: the check below fails
-wait "$nimbrel_pid"; code=$?
-check "the program ended with code 0" "$code" "0"
+wait_for_end
+check "the program ended with code 0" "$end_code" "0"
 check_true "the shell ran the opened program" wait_until 10 test -f "$listed/stowa-started.txt"
 check "the day's log holds the line" "$(cat "$dir/Nimbrellog/$today.log")" "$target\\alpine.exe"
 check "data.txt holds the opened path" "$(tr -d '\r' <"$dir/data.txt")" "$target\\alpine.exe"

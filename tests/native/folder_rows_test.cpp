@@ -32,28 +32,24 @@ TEST(FolderFilterPass, NameMatchesAreCountedBeforeTheDateFilter)
                                   entry("x.txt", "2026/12/05 10:00:00"), entry("ab", "")};
     NamePattern ab = name_pattern("ab", true);
     std::vector<int> rows;
-    bool dated = true;
 
-    EXPECT_EQ(folder_filter_pass(entries, RowFilter{&ab, nullptr, false}, rows, dated), 3);
+    EXPECT_EQ(folder_filter_pass(entries, RowFilter{&ab, nullptr, false}, rows), 3);
     EXPECT_EQ(names_of(entries, rows), (std::vector<std::string>{"abc.txt", "abd.txt", "ab"}));
-    EXPECT_TRUE(dated);
 
     // The undated entry always passes the date filter; the count stays 3.
     const std::string reference = "2026/11/15";
-    EXPECT_EQ(folder_filter_pass(entries, RowFilter{&ab, &reference, false}, rows, dated), 3);
+    EXPECT_EQ(folder_filter_pass(entries, RowFilter{&ab, &reference, false}, rows), 3);
     EXPECT_EQ(names_of(entries, rows), (std::vector<std::string>{"abc.txt", "ab"}));
-    EXPECT_EQ(folder_filter_pass(entries, RowFilter{&ab, &reference, true}, rows, dated), 3);
+    EXPECT_EQ(folder_filter_pass(entries, RowFilter{&ab, &reference, true}, rows), 3);
     EXPECT_EQ(names_of(entries, rows), (std::vector<std::string>{"abd.txt", "ab"}));
 
-    // A second pass replaces the row map; no row has a date.
-    NamePattern none = name_pattern("^b", true);
-    EXPECT_EQ(folder_filter_pass(entries, RowFilter{&none, nullptr, false}, rows, dated), 1);
+    // A second pass replaces the row map.
+    NamePattern not_b = name_pattern("^b", true);
+    EXPECT_EQ(folder_filter_pass(entries, RowFilter{&not_b, nullptr, false}, rows), 1);
     EXPECT_EQ(names_of(entries, rows), (std::vector<std::string>{"x.txt"}));
-    EXPECT_TRUE(dated);
-    std::vector<Entry> undated = {entry("a"), entry("b")};
-    folder_filter_pass(undated, RowFilter{&ab, nullptr, false}, rows, dated);
+    std::vector<Entry> others = {entry("a"), entry("b")};
+    EXPECT_EQ(folder_filter_pass(others, RowFilter{&ab, nullptr, false}, rows), 0);
     EXPECT_TRUE(rows.empty());
-    EXPECT_FALSE(dated);
 }
 
 TEST(FolderRowText, NumbersDatesDetailsAndMissingRows)

@@ -30,16 +30,6 @@ int rows_shown()
     return int(SendMessageA(g_app.folder_view, LVM_GETITEMCOUNT, 0, 0));
 }
 
-void make_file(const std::string& path, size_t bytes = 0)
-{
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    std::string data(bytes, 'x');
-    DWORD written = 0;
-    if (bytes)
-        WriteFile(f, data.data(), DWORD(bytes), &written, nullptr);
-    CloseHandle(f);
-}
-
 // An ordinary list view with the folder view's font, image list and
 // columns, holding every row of the folder view as inserted text, each
 // column auto-sized over all of them.
@@ -136,7 +126,7 @@ TEST_F(FolderViewRowsTest, ColumnWidthsMatchAnOrdinaryViewAutoSizedOverTheSameRo
             if (name.back() == '\\') {
                 CreateDirectoryA(dir.file(name.substr(0, name.size() - 1)).c_str(), nullptr);
             } else {
-                make_file(dir.file(name), bytes);
+                dir.write(name, std::string(bytes, 'x'));
                 bytes = bytes * 37 % 200000;  // sizes from bytes to kilobytes
             }
         }
@@ -153,7 +143,7 @@ TEST_F(FolderViewRowsTest, TextsAreAnsweredWholeOrCutOnACharacter)
 {
     create_window();
     TempFolder dir;
-    make_file(dir.file("報告書.txt"));
+    dir.write("報告書.txt", "");
     folder_scan(dir.path);
     folder_view_refresh();
     ASSERT_EQ(rows_shown(), 1);
@@ -190,8 +180,8 @@ TEST_F(FolderViewRowsTest, ANumberedLabelCanOutweighAWiderUnnumberedName)
         SCOPED_TRACE(letters);
         TempFolder dir;
         for (int i = 0; i < 10; ++i)
-            make_file(dir.file("m" + std::to_string(i)));
-        make_file(dir.file(std::string(size_t(letters), 'i')));
+            dir.write("m" + std::to_string(i), "");
+        dir.write(std::string(size_t(letters), 'i'), "");
         folder_scan(dir.path);
         folder_view_refresh();
         ASSERT_EQ(cell(10, 0), std::string(size_t(letters), 'i'));
@@ -233,8 +223,8 @@ TEST_F(FolderViewRowsTest, EachRowOfALargeListingKeepsTheIconOfItsKind)
     CreateDirectoryA(dir.file("x-folder").c_str(), nullptr);
     for (int i = 0; i < 25; ++i) {
         if (i < 24)
-            make_file(dir.file("x" + std::to_string(i)));
-        make_file(dir.file("y" + std::to_string(i)));
+            dir.write("x" + std::to_string(i), "");
+        dir.write("y" + std::to_string(i), "");
     }
     folder_scan(dir.path);
     SetWindowTextA(g_app.text_box, "x");
