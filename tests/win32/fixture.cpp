@@ -291,3 +291,11 @@ std::vector<std::string> list_rows(HWND list)
     }
     return rows;
 }
+
+void focus_row(int row)
+{
+    SetFocus(g_app.folder_view);
+    LVITEMA item{};
+    item.stateMask = item.state = LVIS_FOCUSED | LVIS_SELECTED;
+    SendMessageA(g_app.folder_view, LVM_SETITEMSTATE, WPARAM(row), reinterpret_cast<LPARAM>(&item));
+}

@@ -86,3 +86,5 @@ void send_char(HWND control, int character, bool ctrl = false, bool shift = fals
 void press_key_only(HWND control, UINT vk, bool ctrl = false, bool shift = false);
 // Row texts of a list box.
 std::vector<std::string> list_rows(HWND list);
+// Gives the folder view the keyboard focus with the row focused and selected.
+void focus_row(int row);

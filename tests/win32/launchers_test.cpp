@@ -10,19 +10,7 @@
 #include "lists/list_ops.h"
 #include "lists/string_lists.h"
 
-namespace {
-
 using LaunchersTest = ControlsTest;
-
-void focus_row(int row)
-{
-    SetFocus(g_app.folder_view);
-    LVITEMA item{};
-    item.stateMask = item.state = LVIS_FOCUSED | LVIS_SELECTED;
-    SendMessageA(g_app.folder_view, LVM_SETITEMSTATE, WPARAM(row), reinterpret_cast<LPARAM>(&item));
-}
-
-}  // namespace
 
 TEST_F(LaunchersTest, AnEmptyPathSaysSoInEveryControl)
 {

@@ -37,14 +37,6 @@ int focused_row()
     return int(SendMessageA(g_app.folder_view, LVM_GETNEXTITEM, WPARAM(-1), LVNI_FOCUSED));
 }
 
-void focus_row(int row)
-{
-    SetFocus(g_app.folder_view);
-    LVITEMA item{};
-    item.stateMask = item.state = LVIS_FOCUSED | LVIS_SELECTED;
-    SendMessageA(g_app.folder_view, LVM_SETITEMSTATE, WPARAM(row), reinterpret_cast<LPARAM>(&item));
-}
-
 }  // namespace
 
 TEST_F(KeysTest, DigitsOpenTheNumberedRowOfTheControlThatShiftAndWhichChoose)
