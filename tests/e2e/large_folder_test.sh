@@ -18,8 +18,8 @@ today=$(date +%Y%m%d)
 
 (cd "$dir" && exec timeout "$PROGRAM_LIMIT" wine ./Nimbrel.exe "$target" >/dev/null 2>&1) &
 nimbrel_pid=$!
-# The start scans the folder while the window is made and again for its
-# command line, so the questions come in two runs.
+# The window shows first and then scans the folder of its command line, so
+# the questions come after it is visible: wait for the rows, not the window.
 listed=no
 for _ in $(seq 1 120); do
   probe dialog-ok
