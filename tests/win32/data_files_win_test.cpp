@@ -132,21 +132,6 @@ TEST_F(DataFilesTest, RebuildAgainstTheDiskDropsMissingTargets)
     EXPECT_EQ(lines, (std::vector<std::string>{folder.file("A.txt"), folder.file("b.txt") + " kw"}));
 }
 
-namespace {
-int fault_countdown = 0;
-WriteFault fault_kind = WriteFault::none;
-WriteFault count_down_fault(int)
-{
-    return --fault_countdown == 0 ? fault_kind : WriteFault::none;
-}
-int steps_seen = 0;
-WriteFault count_steps(int)
-{
-    ++steps_seen;
-    return WriteFault::none;
-}
-}  // namespace
-
 TEST_F(DataFilesTest, ASaveInterruptedAtEveryStepLeavesEachFileWhollyOldOrWhollyNew)
 {
     const std::map<std::string, std::string> old_files = {

@@ -299,3 +299,17 @@ void focus_row(int row)
     item.stateMask = item.state = LVIS_FOCUSED | LVIS_SELECTED;
     SendMessageA(g_app.folder_view, LVM_SETITEMSTATE, WPARAM(row), reinterpret_cast<LPARAM>(&item));
 }
+
+int fault_countdown = 0;
+WriteFault fault_kind = WriteFault::none;
+WriteFault count_down_fault(int)
+{
+    return --fault_countdown == 0 ? fault_kind : WriteFault::none;
+}
+
+int steps_seen = 0;
+WriteFault count_steps(int)
+{
+    ++steps_seen;
+    return WriteFault::none;
+}

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "app/safe_write.h"
 #include "app/seams.h"
 
 // A fresh temporary folder (with a trailing backslash), removed with its
@@ -88,3 +89,12 @@ void press_key_only(HWND control, UINT vk, bool ctrl = false, bool shift = false
 std::vector<std::string> list_rows(HWND list);
 // Gives the folder view the keyboard focus with the row focused and selected.
 void focus_row(int row);
+
+// Write-fault hooks for g_write_fault: count_down_fault gives fault_kind at
+// the fault_countdown-th step of a safe write and none before or after;
+// count_steps counts the steps in steps_seen.
+extern int fault_countdown;
+extern WriteFault fault_kind;
+WriteFault count_down_fault(int step);
+extern int steps_seen;
+WriteFault count_steps(int step);

@@ -274,21 +274,6 @@ TEST_F(SettingsFileTest, AWholeSaveWritesTheBytesThatAKeyByKeySaveInPlaceWrites)
     EXPECT_EQ(stored("path", "NowTxt"), "日本語 text");
 }
 
-namespace {
-int fault_countdown = 0;
-WriteFault fault_kind = WriteFault::none;
-WriteFault count_down_fault(int)
-{
-    return --fault_countdown == 0 ? fault_kind : WriteFault::none;
-}
-int steps_seen = 0;
-WriteFault count_steps(int)
-{
-    ++steps_seen;
-    return WriteFault::none;
-}
-}  // namespace
-
 TEST_F(SettingsFileTest, ASaveThatCannotFinishLeavesTheOldFileByteForByte)
 {
     create_window();
